@@ -1,14 +1,473 @@
-// The level scenes (not built yet: each returns at once as "left").
+// The level scenes (see niveau.h): one loop, run over a const description of each level.
 #include "level/niveau.h"
 
+#include <stddef.h>
 #include <stdlib.h>
 
-static ResultatNiveau* resultat_vide(void) {
-    ResultatNiveau* r = (ResultatNiveau*)malloc(sizeof(ResultatNiveau));
-    r->etat = 0;
-    r->score = 0;
-    return r;
+#include "combat/monde.h"
+#include "core/calculs.h"
+#include "enemies/vagues.h"
+#include "level/decor.h"
+#include "level/menu_haut.h"
+#include "level/ressources_niveau.h"
+#include "platform/plateforme.h"
+#include "platform/trace.h"
+#include "shell/cadence.h"
+#include "ship/armes.h"
+#include "ship/vaisseau.h"
+
+// ---- what tells the two levels apart ----
+
+// A field of an asset set is named by its offset, so one description serves both levels'
+// records (RessourcesNiveau1 and RessourcesNiveau2 share their field names).
+static const size_t AUCUN_CHAMP = (size_t)-1;
+
+// The fields of asset set A that the loop itself uses.
+typedef struct ChampsNiveau {
+    size_t blanc;             // victory screen
+    size_t game_over;         // game over message
+    size_t alerte[2];         // warning pictures, even and odd frames
+    size_t explosion;         // the ship's explosion strip
+    size_t impacts[4];
+    size_t vaisseau[10];      // in the order piloter_vaisseau takes them
+    size_t tirs[7];           // Tir1, Tir2, Tir3, Tir3a, Tir3b, Tir4, Tir5
+    size_t sons_tir[4];
+    size_t son_curseur;       // weapon change
+    size_t son_alarme;        // boss alarm
+    size_t son_explosion;     // the ship hit
+    size_t musique;           // the level music, played once
+    size_t musique_boss;      // AUCUN_CHAMP when the level has none
+} ChampsNiveau;
+
+#define CHAMPS_NIVEAU(T, MUSIQUE, MUSIQUE_BOSS)                                                               \
+    {offsetof(T, blanc),                                                                                      \
+     offsetof(T, game_over),                                                                                  \
+     {offsetof(T, emergency), offsetof(T, emergency1)},                                                       \
+     offsetof(T, explosions1),                                                                                \
+     {offsetof(T, impact1), offsetof(T, impact2), offsetof(T, impact3), offsetof(T, impact4)},                \
+     {offsetof(T, vaisseau1), offsetof(T, vaisseau_haut), offsetof(T, vaisseau_bas), offsetof(T, vaisseau_haut0), \
+      offsetof(T, vaisseau_bas0), offsetof(T, vaisseau1_invincible), offsetof(T, vaisseau_haut_invincible),  \
+      offsetof(T, vaisseau_bas_invincible), offsetof(T, vaisseau_haut0_invincible),                          \
+      offsetof(T, vaisseau_bas0_invincible)},                                                                 \
+     {offsetof(T, vaisseau_tir1), offsetof(T, vaisseau_tir2), offsetof(T, vaisseau_tir3),                    \
+      offsetof(T, vaisseau_tir3a), offsetof(T, vaisseau_tir3b), offsetof(T, vaisseau_tir4),                  \
+      offsetof(T, vaisseau_tir5)},                                                                            \
+     {offsetof(T, son_hero_tir1), offsetof(T, son_hero_tir2), offsetof(T, son_hero_tir31),                   \
+      offsetof(T, son_hero_tir41)},                                                                           \
+     offsetof(T, son_curseur),                                                                                \
+     offsetof(T, son_emergency),                                                                              \
+     offsetof(T, son_explosion1),                                                                             \
+     MUSIQUE,                                                                                                 \
+     MUSIQUE_BOSS}
+
+enum { MAX_COUCHES = 3 };
+// Columns of a band's speed table.
+enum { VITESSE_ENTREE, VITESSE_DEBUT, VITESSE_MILIEU, VITESSE_FIN, VITESSE_APRES_BOSS, NB_VITESSES };
+
+typedef struct CoucheNiveau {
+    SDL_Rect rect;              // the visible piece; the wrap piece is the same with height 0
+    size_t image;               // pictures in asset set A: at the start,
+    size_t image_changee;       // from the timed scenery change,
+    size_t image_grise;         // from the frame after the boss's destruction
+    int vitesses[NB_VITESSES];  // 2-pixel steps per frame
+    int devant;                 // 1: drawn over the world (the ground), else behind it
+} CoucheNiveau;
+
+typedef struct DescriptionNiveau {
+    int numero;
+    void* (*charger_niveau)(void);  // asset set A
+    void (*liberer_niveau)(void*);
+    void* (*charger_ennemis)(void);  // asset set B, handed to the wave script
+    void (*liberer_ennemis)(void*);
+    void (*creer_vagues)(Monde*, void*);
+    ChampsNiveau champs;
+    Uint32 delai_depart;         // before the music and the entry run
+    int nb_couches;
+    CoucheNiveau couches[MAX_COUCHES];  // in drawing order
+    Uint32 seuils_vitesse[2];    // level times at which the bands speed up
+    Uint32 moment_changement;    // level time of the scenery change
+    int alerte;                  // 1: alarm, blinking warning, then the repeating boss music
+    Uint32 debut_alerte;
+    Uint32 fin_alerte;           // last level time at which the warning shows
+    Uint32 moment_boss;          // from then on the boss check runs
+    int limite_bas;              // the ship's lower bound
+} DescriptionNiveau;
+
+static void* charger_a_1(void) { return charger_ressources_niveau_1(); }
+static void* charger_b_1(void) { return charger_ennemis_niveau_1(); }
+static void* charger_a_2(void) { return charger_ressources_niveau_2(); }
+static void* charger_b_2(void) { return charger_ennemis_niveau_2(); }
+static void liberer_a_1(void* r) { liberer_ressources_niveau_1((RessourcesNiveau1*)r); }
+static void liberer_b_1(void* r) { liberer_ennemis_niveau_1((RessourcesEnnemis1*)r); }
+static void liberer_a_2(void* r) { liberer_ressources_niveau_2((RessourcesNiveau2*)r); }
+static void liberer_b_2(void* r) { liberer_ennemis_niveau_2((RessourcesEnnemis2*)r); }
+static void vagues_1(Monde* m, void* r) { creer_vagues_niveau_1(m, (RessourcesEnnemis1*)r); }
+static void vagues_2(Monde* m, void* r) { creer_vagues_niveau_2(m, (RessourcesEnnemis2*)r); }
+
+static const DescriptionNiveau NIVEAU_1 = {
+    1,
+    charger_a_1,
+    liberer_a_1,
+    charger_b_1,
+    liberer_b_1,
+    vagues_1,
+    CHAMPS_NIVEAU(RessourcesNiveau1, offsetof(RessourcesNiveau1, musique_steelofdestiny),
+                  offsetof(RessourcesNiveau1, musique_boss)),
+    3000,
+    3,
+    {
+        {{0, 80, 640, 400}, offsetof(RessourcesNiveau1, desert_haut1a), offsetof(RessourcesNiveau1, desert_haut1b),
+         offsetof(RessourcesNiveau1, desert_haut1a_gris), {1, 1, 2, 3, 1}, 0},
+        {{0, 257, 640, 223}, offsetof(RessourcesNiveau1, desert_bas1a), offsetof(RessourcesNiveau1, desert_bas1b),
+         offsetof(RessourcesNiveau1, desert_bas1a_gris), {4, 4, 5, 6, 4}, 0},
+        // The second copy of the ground picture is the one the level draws.
+        {{0, 413, 640, 67}, offsetof(RessourcesNiveau1, desert_sol1a_2), offsetof(RessourcesNiveau1, desert_sol1b),
+         offsetof(RessourcesNiveau1, desert_sol1a_gris), {6, 6, 7, 8, 6}, 1},
+    },
+    {25000, 75000},
+    85000,
+    1,
+    134000,
+    137000,
+    139500,
+    LIMITE_BAS_NIVEAU_1,
+};
+
+static const DescriptionNiveau NIVEAU_2 = {
+    2,
+    charger_a_2,
+    liberer_a_2,
+    charger_b_2,
+    liberer_b_2,
+    vagues_2,
+    CHAMPS_NIVEAU(RessourcesNiveau2, offsetof(RessourcesNiveau2, musique_sho), AUCUN_CHAMP),
+    6000,
+    1,
+    {
+        {{0, 80, 640, 400}, offsetof(RessourcesNiveau2, sky1), offsetof(RessourcesNiveau2, sky2),
+         offsetof(RessourcesNiveau2, sky_gris), {3, 3, 4, 5, 1}, 0},
+    },
+    {35000, 75000},
+    35000,
+    0,
+    0,
+    0,
+    122000,
+    LIMITE_BAS_NIVEAU_2,
+};
+
+// ---- fixed values shared by both levels ----
+
+static const int X_DEPART = 100, Y_DEPART = 220;  // where the ship is created and brought back
+static const int X_ENTREE = -40;                  // where the entry run and every re-entry start
+static const int PAS_ENTREE = 2, PAS_RETOUR = 4;  // pixels per frame
+static const Uint32 INTERVALLE_TIR = 100;         // shortest time between two volleys
+static const int INVINCIBILITE_RETOUR = 200;
+static const int INVINCIBILITE_VICTOIRE = 20000;
+static const int FIN_VICTOIRE = 300;
+static const int IMAGES_ECRAN_BLANC = 200;
+static const int X_MESSAGE = 120, Y_MESSAGE = 190;
+static const int FONDU_MUSIQUE = 1000;
+static const int CANAL_CURSEUR = 1, CANAL_ALARME = 7;
+
+// Phases of level 1's boss warning.
+enum { ALERTE_AVANT, ALERTE_CLIGNOTE, ALERTE_LANCER_MUSIQUE, ALERTE_MUSIQUE_BOSS };
+
+static int invincibilite_permanente = 0;
+
+void fixer_invincibilite_permanente(int active) { invincibilite_permanente = active; }
+
+template <typename T>
+static T* champ(void* ressources, size_t decalage) {
+    return decalage == AUCUN_CHAMP ? NULL : *(T**)((char*)ressources + decalage);
 }
 
-ResultatNiveau* jouer_niveau_1(SDL_Surface*, int, int, Uint32, SDL_Surface*) { return resultat_vide(); }
-ResultatNiveau* jouer_niveau_2(SDL_Surface*, int, int, Uint32, SDL_Surface*) { return resultat_vide(); }
+// Without an audio device every sound and music is null: nothing is played then.
+static void jouer_son(int canal, Mix_Chunk* son) {
+    if (son) Mix_PlayChannel(canal, son, 0);
+}
+static void jouer_musique(Mix_Music* musique) {
+    if (musique) Mix_PlayMusic(musique, 0);
+}
+
+static void poser(SDL_Surface* image, int x, int y, SDL_Surface* ecran) {
+    SDL_Rect position = creer_rect(x, y, 0, 0);
+    SDL_BlitSurface(image, NULL, ecran, &position);
+}
+
+int gerer_evenements(SDL_Event* evenement, Vaisseau* vaisseau, Mix_Chunk* son) {
+    while (plateforme_evenement(evenement)) {
+        if (evenement->type == SDL_QUIT) return -1;
+        if (evenement->type != SDL_KEYDOWN) continue;
+        switch (evenement->key.keysym.sym) {
+            case SDLK_ESCAPE: return -1;
+            case SDLK_f:
+                arme_suivante(vaisseau);
+                jouer_son(CANAL_CURSEUR, son);
+                return 1;
+            case SDLK_d: vitesse_suivante(vaisseau); return 1;
+            default: break;
+        }
+    }
+    return 0;
+}
+
+static int vitesse_couche(const DescriptionNiveau* d, const CoucheNiveau* c, Uint32 ecoule, int victoire) {
+    if (victoire >= 1) return c->vitesses[VITESSE_APRES_BOSS];
+    if (ecoule < d->seuils_vitesse[0]) return c->vitesses[VITESSE_DEBUT];
+    if (ecoule < d->seuils_vitesse[1]) return c->vitesses[VITESSE_MILIEU];
+    return c->vitesses[VITESSE_FIN];
+}
+
+// Scrolls and draws the bands on one side of the action (devant 0: behind, 1: in front).
+static void dessiner_couches(const DescriptionNiveau* d, Decor* const* couches, int devant, Uint32 ecoule,
+                             int victoire, SDL_Surface* ecran) {
+    for (int i = 0; i < d->nb_couches; ++i)
+        if (d->couches[i].devant == devant)
+            defiler_decor(couches[i], vitesse_couche(d, &d->couches[i], ecoule, victoire), 0, ecran);
+}
+
+static void changer_couches(const DescriptionNiveau* d, Decor* const* couches, void* ressources,
+                            size_t CoucheNiveau::*image) {
+    for (int i = 0; i < d->nb_couches; ++i)
+        changer_image_decor(couches[i], champ<SDL_Surface>(ressources, d->couches[i].*image));
+}
+
+// Level 1's alarm, blinking warning and boss music, which repeats until the boss is destroyed.
+static void gerer_alerte(const DescriptionNiveau* d, void* a, Uint32 ecoule, int victoire, int* phase,
+                         int* clignotement, SDL_Surface* ecran) {
+    const ChampsNiveau* c = &d->champs;
+    if (*phase == ALERTE_AVANT && ecoule >= d->debut_alerte) {
+        jouer_son(CANAL_ALARME, champ<Mix_Chunk>(a, c->son_alarme));
+        *phase = ALERTE_CLIGNOTE;
+    }
+    if (*phase == ALERTE_CLIGNOTE) {
+        if (ecoule <= d->fin_alerte) {
+            poser(champ<SDL_Surface>(a, c->alerte[*clignotement % 2]), X_MESSAGE, Y_MESSAGE, ecran);
+            ++*clignotement;
+        } else {
+            *phase = ALERTE_LANCER_MUSIQUE;
+        }
+    }
+    if (*phase == ALERTE_LANCER_MUSIQUE) {
+        jouer_musique(champ<Mix_Music>(a, c->musique_boss));
+        *phase = ALERTE_MUSIQUE_BOSS;
+    }
+    if (Mix_PlayingMusic() == 0 && *phase == ALERTE_MUSIQUE_BOSS && victoire == 0)
+        jouer_musique(champ<Mix_Music>(a, c->musique_boss));
+}
+
+// The enemy the world brought into play last (the boss, by the boss time) is gone or beaten.
+static int boss_vaincu(const Monde* monde) {
+    int k = monde->prochain == 0 ? NB_PLACES : monde->prochain;
+    const Ennemi* e = monde->actifs[k - 1];
+    return e == NULL || e->corps->vie < 1;
+}
+
+static ResultatNiveau* jouer_niveau(const DescriptionNiveau* d, SDL_Surface* ecran, int score_initial,
+                                    Uint32 periode, SDL_Surface* image_chargement) {
+    const ChampsNiveau* c = &d->champs;
+    ResultatNiveau* resultat = (ResultatNiveau*)malloc(sizeof(ResultatNiveau));
+    resultat->etat = 0;
+    resultat->score = 0;
+    Uint8* touches = plateforme_touches();
+    poser(image_chargement, 0, 0, ecran);
+    plateforme_afficher(ecran);
+
+    void* a = d->charger_niveau();
+    void* b = d->charger_ennemis();
+    ImagesImpact impacts;
+    for (int i = 0; i < 4; ++i) impacts.images[i] = champ<SDL_Surface>(a, c->impacts[i]);
+    SDL_Surface* images_vaisseau[10];
+    for (int i = 0; i < 10; ++i) images_vaisseau[i] = champ<SDL_Surface>(a, c->vaisseau[i]);
+    SDL_Surface* t[7];
+    for (int i = 0; i < 7; ++i) t[i] = champ<SDL_Surface>(a, c->tirs[i]);
+    Mix_Chunk* s[4];
+    for (int i = 0; i < 4; ++i) s[i] = champ<Mix_Chunk>(a, c->sons_tir[i]);
+    SDL_Surface* image_repos = images_vaisseau[0];
+    SDL_Surface* image_repos_invincible = images_vaisseau[5];
+    Mix_Chunk* son_curseur = champ<Mix_Chunk>(a, c->son_curseur);
+
+    Vaisseau* vaisseau = creer_vaisseau(creer_rect(X_DEPART, Y_DEPART, 37, 32), 5, 50, image_repos, 0,
+                                        champ<SDL_Surface>(a, c->explosion), 12, 75, 3, 3);
+    fixer_son_explosion(vaisseau, champ<Mix_Chunk>(a, c->son_explosion));
+    MenuHaut* menu = charger_menu_haut();
+    Monde* monde = creer_monde(vaisseau, 0, plateforme_ticks(), image_repos, image_repos, image_repos, image_repos,
+                               image_repos);
+    d->creer_vagues(monde, b);
+
+    monde->score = score_initial;
+    int fin = 0, abandon = 0, partie_perdue = 0, victoire = 0;
+    int phase_alerte = ALERTE_AVANT, clignotement = 0, decor_change = 0, en_retour = 0;
+    int a_bouge = 0, a_tire = 0, rafale = 0;
+    Uint32 dernier_tir = plateforme_ticks();
+    int* compteur_haut = (int*)calloc(1, sizeof(int));
+    int* compteur_bas = (int*)calloc(1, sizeof(int));
+    Uint32 prochaine_image = 0;
+
+    plateforme_attendre(d->delai_depart);
+    jouer_musique(champ<Mix_Music>(a, c->musique));
+
+    Decor* couches[MAX_COUCHES] = {NULL, NULL, NULL};
+    for (int i = 0; i < d->nb_couches; ++i) {
+        SDL_Rect r = d->couches[i].rect;
+        couches[i] = creer_decor(r, creer_rect(r.x, r.y, r.w, 0), champ<SDL_Surface>(a, d->couches[i].image));
+    }
+    ImagesModules images_modules;
+    SDL_Rect orbite[NB_POINTS_ORBITE];
+    charger_modules(&images_modules, orbite);
+    int orbite_a = 0, orbite_b = NB_POINTS_ORBITE / 2;
+    int image_module = 0, sous_compteur = 0;
+
+    monde->debut_niveau = plateforme_ticks();
+
+    // Entry run: only the ship's picture flies in; the record already stands at (100, 220).
+    for (int x = X_ENTREE; x < X_DEPART; x += PAS_ENTREE) {
+        for (int i = 0; i < d->nb_couches; ++i)
+            defiler_decor(couches[i], d->couches[i].vitesses[VITESSE_ENTREE], 0, ecran);
+        poser(image_repos, x, Y_DEPART, ecran);
+        afficher_menu_haut(menu, monde, ecran);
+        plateforme_afficher(ecran);
+        attendre_cadence(&prochaine_image, periode);
+    }
+
+    int images = 0;  // frames of the loop shown, for the trace
+    SDL_Event evenement;
+    while (!fin) {
+        a_bouge = 0;
+        Uint32 ecoule = plateforme_ticks() - monde->debut_niveau;
+        if (invincibilite_permanente && vaisseau->invincibilite < 2) vaisseau->invincibilite = 2;
+
+        if (!decor_change && ecoule >= d->moment_changement && victoire == 0) {
+            changer_couches(d, couches, a, &CoucheNiveau::image_changee);
+            decor_change = 1;
+        }
+        if (victoire == 1) changer_couches(d, couches, a, &CoucheNiveau::image_grise);
+        dessiner_couches(d, couches, 0, ecoule, victoire, ecran);
+
+        int arme_avant = vaisseau->arme, vitesse_avant = vaisseau->vitesse;
+        int commande = gerer_evenements(&evenement, vaisseau, son_curseur);
+        if (commande == -1) {
+            abandon = 1;
+            fin = 1;
+            break;
+        }
+        if (commande == 1)
+            trace_ecrire("commande", "\"image\":%d,\"arme\":%d,\"vitesse\":%d,\"arme_avant\":%d,\"vitesse_avant\":%d",
+                         images + 1, vaisseau->arme, vaisseau->vitesse, arme_avant, vitesse_avant);
+        touches = plateforme_touches();
+
+        int tirs_avant = vaisseau->nb_tirs;
+        if (vaisseau->etape_explosion == 0 && !en_retour) {
+            a_bouge = piloter_vaisseau(touches, vaisseau, images_vaisseau[0], images_vaisseau[1], images_vaisseau[2],
+                                       images_vaisseau[3], images_vaisseau[4], images_vaisseau[5],
+                                       images_vaisseau[6], images_vaisseau[7], images_vaisseau[8],
+                                       images_vaisseau[9], compteur_haut, compteur_bas, d->limite_bas);
+            if (plateforme_ticks() > dernier_tir + INTERVALLE_TIR) {
+                a_tire = tirer_vaisseau(touches, vaisseau, t[0], t[1], t[2], t[3], t[4], t[5], t[6], &impacts, s[0],
+                                        s[1], s[2], s[3], rafale);
+                if (a_tire == 1) {
+                    dernier_tir = plateforme_ticks();
+                    rafale = rafale + 1 == 2 ? 0 : rafale + 1;
+                } else {
+                    rafale = 0;
+                }
+            }
+            if (!a_bouge) {
+                fixer_image(vaisseau, vaisseau->invincibilite != 0 ? image_repos_invincible : image_repos);
+                *compteur_haut = 0;
+                *compteur_bas = 0;
+            }
+        } else if (vaisseau->etape_explosion > vaisseau->nb_etapes_explosion || en_retour) {
+            if (!en_retour) {
+                fixer_image(vaisseau, image_repos_invincible);
+                placer_vaisseau(vaisseau, creer_rect(X_ENTREE, Y_DEPART, 37, 32));
+                fixer_invincibilite(vaisseau, INVINCIBILITE_RETOUR);
+                fixer_etape_explosion(vaisseau, 0);
+                en_retour = 1;
+            } else {
+                deplacer_vaisseau(vaisseau, PAS_RETOUR, 0);
+                if (vaisseau->position.x == X_DEPART) en_retour = 0;
+            }
+        }
+
+        if (vaisseau->modules == 1)
+            afficher_modules(vaisseau, orbite_a, orbite_b, image_module, a_tire, &images_modules, orbite, t[0], t[1],
+                             t[2], t[3], t[4], t[5], t[6], &impacts, ecran);
+        if (a_tire == 1)
+            trace_ecrire("volee", "\"arme\":%d,\"tirs\":%d", vaisseau->arme, vaisseau->nb_tirs - tirs_avant);
+        if (++sous_compteur == 5) {
+            sous_compteur = 0;
+            if (++image_module == NB_IMAGES_MODULE) image_module = 0;
+        }
+        if (++orbite_a == NB_POINTS_ORBITE) orbite_a = 0;
+        if (++orbite_b == NB_POINTS_ORBITE) orbite_b = 0;
+        a_tire = 0;
+
+        mettre_a_jour_monde(monde, image_repos, image_repos, creer_rect(0, 0, 640, 480), ecran);
+        dessiner_couches(d, couches, 1, ecoule, victoire, ecran);
+        afficher_menu_haut(menu, monde, ecran);
+
+        if (vaisseau->etape_explosion > vaisseau->nb_etapes_explosion && vaisseau->vie == 0) {
+            fin = 1;
+            partie_perdue = 1;
+            poser(champ<SDL_Surface>(a, c->game_over), X_MESSAGE, Y_MESSAGE, ecran);
+        }
+        if (d->alerte) gerer_alerte(d, a, ecoule, victoire, &phase_alerte, &clignotement, ecran);
+        if (victoire > 0 && ++victoire == FIN_VICTOIRE) fin = 1;
+        if (ecoule >= d->moment_boss && victoire == 0 && boss_vaincu(monde)) {
+            fixer_invincibilite(vaisseau, INVINCIBILITE_VICTOIRE);
+            Mix_FadeOutMusic(FONDU_MUSIQUE);
+            victoire = 1;
+            trace_ecrire("boss_vaincu", "\"niveau\":%d,\"niveau_t\":%u,\"image\":%d", d->numero, (unsigned)ecoule,
+                         images + 1);
+        }
+
+        plateforme_afficher(ecran);
+        ++images;
+        attendre_cadence(&prochaine_image, periode);
+        if (fin) plateforme_attendre(100);
+    }
+
+    if (partie_perdue) {
+        Mix_FadeOutMusic(FONDU_MUSIQUE);
+        plateforme_attendre(3000);
+        resultat->etat = -1;
+    } else if (abandon) {
+        Mix_FadeOutMusic(FONDU_MUSIQUE);
+        plateforme_attendre(1000);
+    } else {
+        SDL_Surface* blanc = champ<SDL_Surface>(a, c->blanc);
+        for (int i = 0; i < IMAGES_ECRAN_BLANC; ++i) {
+            poser(blanc, 0, 0, ecran);
+            plateforme_afficher(ecran);
+            attendre_cadence(&prochaine_image, periode);
+        }
+        resultat->etat = 1;
+        resultat->score = monde->score;
+    }
+
+    // Everything the level built goes with it: the next level starts from nothing.
+    liberer_modules(&images_modules);
+    detruire_monde(monde);
+    detruire_vaisseau(vaisseau);
+    for (int i = 0; i < d->nb_couches; ++i) detruire_decor(couches[i]);
+    liberer_menu_haut(menu);
+    free(compteur_haut);
+    free(compteur_bas);
+    d->liberer_niveau(a);
+    d->liberer_ennemis(b);
+    trace_ecrire("fin_niveau", "\"niveau\":%d,\"etat\":%d,\"score\":%d,\"images\":%d", d->numero, resultat->etat,
+                 resultat->score, images);
+    return resultat;
+}
+
+ResultatNiveau* jouer_niveau_1(SDL_Surface* ecran, int, int score_initial, Uint32 periode,
+                               SDL_Surface* image_chargement) {
+    return jouer_niveau(&NIVEAU_1, ecran, score_initial, periode, image_chargement);
+}
+
+ResultatNiveau* jouer_niveau_2(SDL_Surface* ecran, int, int score_initial, Uint32 periode,
+                               SDL_Surface* image_chargement) {
+    return jouer_niveau(&NIVEAU_2, ecran, score_initial, periode, image_chargement);
+}

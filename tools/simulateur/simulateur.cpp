@@ -2,6 +2,9 @@
 // a virtual clock and scripted input, and writes traces and screenshots.
 //   simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2 [--entrees FILE]
 //              [--graine N] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
+//              [--invincible]
+//   --invincible keeps the ship's invincibilite above 0 through every frame of the level
+//   scenes (a test aid for running whole timetables; the game itself never does this).
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
 #include <SDL.h>
 #include <stdio.h>
@@ -17,6 +20,7 @@
 #include "entrees.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
+#include "level/niveau.h"
 #include "shell/jeu.h"
 
 namespace {
@@ -64,7 +68,7 @@ int usage(const char* raison) {
     fprintf(stderr,
             "simulateur: %s\nusage: simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2\n"
             "                  [--entrees FILE] [--graine N] [--trace FILE] [--capture MS:FILE.png]...\n"
-            "                  [--temps-max MS]\n",
+            "                  [--temps-max MS] [--invincible]\n",
             raison);
     return 1;
 }
@@ -84,6 +88,7 @@ int main(int argc, char** argv) {
         else if (a == "--trace" && suivant) trace = argv[++i];
         else if (a == "--graine" && suivant) graine = strtoul(argv[++i], nullptr, 10);
         else if (a == "--temps-max" && suivant) temps_max = strtoul(argv[++i], nullptr, 10);
+        else if (a == "--invincible") fixer_invincibilite_permanente(1);
         else if (a == "--capture" && suivant) {
             std::string v = argv[++i];
             size_t deux_points = v.find(':');
