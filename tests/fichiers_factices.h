@@ -48,12 +48,22 @@ class RepertoireFactice {
         SDL_SaveBMP(s, chemin.c_str());
         SDL_FreeSurface(s);
     }
+    // A 640 x h picture whose column c is (r, (c + 1) / 256, (c + 1) % 256): a scrolling band
+    // whose every column can be told from the screen.
+    void image_colonnes(const std::string& chemin, int h, Uint8 r) {
+        SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 640, h, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < 640; ++x)
+                ((Uint32*)s->pixels)[y * s->pitch / 4 + x] = SDL_MapRGB(s->format, r, Uint8((x + 1) >> 8), Uint8(x + 1));
+        SDL_SaveBMP(s, chemin.c_str());
+        SDL_FreeSurface(s);
+    }
     void son(const std::string& chemin) { std::ofstream(chemin, std::ios::binary) << "RIFF-stand-in"; }
-    // Every file of the table (pictures 8 x 8 of a colour that is not any key).
+    // Every file of the table (pictures 8 x 8 of a colour that is not any key, red 5).
     void remplir(const EntreeRessource* table, int n) {
         for (int i = 0; i < n; ++i) {
             if (table[i].genre == RES_SON || table[i].genre == RES_MUSIQUE) son(table[i].chemin);
-            else image(table[i].chemin, 8, 8, 10, 20, 30);
+            else image(table[i].chemin, 8, 8, 5, 7, 7);
         }
     }
     const std::string& racine() const { return racine_; }
