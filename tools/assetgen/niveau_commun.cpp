@@ -225,6 +225,9 @@ Image bande_explosion(int n, int w, int h, const StyleExplosion& st) {
                 double tur = bruit(x + f * 2.0, y - f * 3.0, cellule, st.graine) - 0.5;
                 tur += 0.5 * (bruit(x - f * 1.0, y + f * 2.0, cellule / 2, st.graine + 5) - 0.5);
                 double chaleur = -1, fumee = -1, lum = 0;
+                // Fade out towards the frame's border so no frame spills into its neighbour.
+                double bordure = std::min({x, y, w - 1 - x, h - 1 - y}) / std::max(4.0, R0 * 0.15);
+                if (bordure <= 0) continue;
                 for (const Boule& b : boules) {
                     double tl = (t - b.debut) / (1.0 - b.debut);
                     if (tl <= 0) continue;
@@ -232,7 +235,7 @@ Image bande_explosion(int n, int w, int h, const StyleExplosion& st) {
                     double r = b.r * (0.18 + 0.82 * croissance + 0.15 * tl);
                     double by = b.y - tl * tl * b.r * 0.35;  // the cloud drifts up as it cools
                     double d = std::hypot(x + 0.5 - b.x, (y + 0.5 - by) * 1.05) / r;
-                    double v = 1 - d + tur * 0.55;
+                    double v = (1 - d + tur * 0.55) * std::min(1.0, bordure);
                     if (v <= 0) continue;
                     double H = 1.35 - 1.75 * tl;
                     chaleur = std::max(chaleur, v * H * 1.6);
@@ -273,7 +276,7 @@ Image bande_explosion(int n, int w, int h, const StyleExplosion& st) {
                 double ang = d.reel() * 6.2832, v = 0.6 + 0.8 * d.reel();
                 double px = cx + std::cos(ang) * R0 * v * (t * 1.6), py = cy + std::sin(ang) * R0 * v * t * 1.2 + t * t * R0 * 0.9;
                 int s = R0 > 60 ? 4 : 2;
-                if (px >= 0 && py >= 0 && px + s < w && py + s < h) {
+                if (px >= 1 && py >= 1 && px + s < w - 1 && py + s < h - 1) {
                     rect_plein(bande, x0 + int(px), int(py), s, s, st.fumee.back());
                     bande.set(x0 + int(px), int(py), st.etincelle);
                 }
