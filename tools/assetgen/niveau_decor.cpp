@@ -28,18 +28,25 @@ struct Mesa {
     double cx, plateau, base, hauteur;
 };
 
-// Height of a range of mesas at column x (0 where there is none), with a ragged rim.
-double profil_mesas(const std::vector<Mesa>& mesas, double x, uint64_t graine) {
+// Height of a range of mesas at column x (0 where there is none): a flat top, a steep cliff,
+// then a talus slope; `cote` tells which flank the column is on (-1 left, 0 top, +1 right).
+double profil_mesas(const std::vector<Mesa>& mesas, double x, uint64_t graine, int& cote) {
     double h = 0;
+    cote = 0;
     for (const Mesa& m : mesas) {
         double d = distance_enroulee(x, m.cx);
-        double v;
+        double v, falaise = (m.base - m.plateau) * 0.3;
         if (d <= m.plateau) v = m.hauteur;
-        else if (d <= m.base) v = m.hauteur * std::pow(1 - (d - m.plateau) / (m.base - m.plateau), 0.7);
+        else if (d <= m.plateau + falaise) v = m.hauteur * (1 - 0.5 * (d - m.plateau) / falaise);
+        else if (d <= m.base) v = m.hauteur * 0.5 * (1 - (d - m.plateau - falaise) / (m.base - m.plateau - falaise));
         else continue;
-        h = std::max(h, v);
+        if (v > h) {
+            h = v;
+            double signe = std::fmod(x - m.cx + 960.0, 640.0) - 320.0;
+            cote = d <= m.plateau ? 0 : (signe > 0 ? 1 : -1);
+        }
     }
-    if (h > 0) h += (bruit_periodique(x, 0, 8, 640, graine) - 0.5) * 5;
+    if (h > 0) h += (bruit_periodique(x, 0, 8, 640, graine) - 0.5) * 4;
     return h;
 }
 
@@ -145,16 +152,19 @@ Image desert_haut(double nuit, bool etoiles) {
         }
         Px corps = vers_nuit(p.corps, nuit), flanc = vers_nuit(p.flanc, nuit), bord = vers_nuit(p.bord, nuit * 0.8);
         for (int x = 0; x < 640; ++x) {
-            double h = profil_mesas(mesas, x, p.graine);
-            double hg = profil_mesas(mesas, x - 1, p.graine), hd = profil_mesas(mesas, x + 1, p.graine);
+            int cote;
+            double h = profil_mesas(mesas, x, p.graine, cote);
             if (h < 1) continue;
             int top = p.base - int(h);
-            bool ombre = hd > hg + 0.3;  // the sun is ahead: faces rising to the right lie in shade
+            // Backlit by the low sun: the left flanks in deep shade, the right ones catching
+            // some glow, eroded gullies running down the cliffs.
+            bool ravine = bruit_periodique(x, 0, 3, 639, p.graine + 7) > 0.78;
             for (int y = top; y < p.base + 6; ++y) {
-                Px c = ombre ? flanc : corps;
-                if (y == top || y == top + 1) c = ombre ? corps : bord;
-                else if (((y - top) % 7) == 3) c = melange(c, pal::encre, 0.18);  // strata
-                c = tramer(c, vers_nuit(rgb(200, 110, 100), nuit), 0.25 * (1 - double(y - top) / (h + 6)) * (p.base == horizon), x, y);
+                Px c = cote < 0 ? flanc : corps;
+                if (y <= top + 1) c = cote < 0 ? corps : bord;
+                else if (((y - top) % 7) == 3) c = melange(c, pal::encre, 0.2);  // strata
+                else if (ravine && y > top + 3 && y < top + h * 0.55) c = melange(c, pal::encre, 0.3);
+                if (cote > 0 && y > top + 1) c = tramer(c, bord, 0.3, x, y);
                 im.set(x, y, c);
             }
         }
@@ -344,15 +354,15 @@ Image ciel_nuages(bool orage) {
         }
         bool pendante = orage && c.base < 100;  // the storm's ceiling hangs down from the top
         for (int x = 0; x < 640; ++x) {
-            double haut = 1e9, bas = -1e9, pente = 0;
+            double haut = 1e9, bas = -1e9;
             for (int i = 0; i < c.n; ++i) {
                 double d = distance_enroulee(x + 0.5, cx[i]);
                 if (d >= r[i]) continue;
                 double h = std::sqrt(r[i] * r[i] - d * d);
                 if (pendante) {
-                    if (cy[i] + h > bas) bas = cy[i] + h, pente = d;
+                    bas = std::max(bas, cy[i] + h);
                 } else if (cy[i] - h < haut) {
-                    haut = cy[i] - h, pente = d / r[i];
+                    haut = cy[i] - h;
                 }
             }
             if (pendante) {
@@ -367,9 +377,19 @@ Image ciel_nuages(bool orage) {
             }
             if (haut > 1e8) haut = c.base + c.rmin;
             int top = int(haut);
-            for (int y = top; y < 400; ++y) {
-                double t = std::clamp((y - haut) / (c.rmax * 1.1) + pente * 0.35, 0.0, 1.0);
+            // The layer darkens with depth below its billowing top; the upper rims of the
+            // puffs inside it show as lit arcs with a shaded crease above, like cauliflower.
+            for (int y = std::max(0, top); y < 400; ++y) {
+                double t = std::clamp((y - haut) / (c.rmax * 1.6), 0.0, 1.0);
                 Px p = rampe({c.teintes[0], c.teintes[1], c.teintes[2], c.teintes[3]}, t, x, y);
+                if (y > top + 2)
+                    for (int i = 0; i < c.n; ++i) {
+                        double dx = distance_enroulee(x + 0.5, cx[i]), dy = y + 0.5 - cy[i];
+                        if (dy > -r[i] * 0.25) continue;
+                        double e = std::sqrt(dx * dx + dy * dy) - r[i];
+                        if (e > -1.0 && e <= 0.0) p = c.teintes[0];
+                        else if (e > 0.0 && e < 2.0 && t > 0.05) p = c.teintes[std::min(3, 1 + int(t * 3))];
+                    }
                 im.set(x, y, p);
             }
             if (top >= 0 && top < 400) im.set(x, top, melange(c.teintes[0], orage ? rgb(200, 210, 255) : pal::blanc, 0.5));
