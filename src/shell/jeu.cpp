@@ -94,16 +94,21 @@ int scene_niveau_2(SDL_Surface* ecran, const ImagesShell* images) {
     return finir_niveau("niveau2", jouer_niveau_2(ecran, 0, 0, PERIODE_IMAGE, images->loading2));
 }
 
-void jouer_sequence(SDL_Surface* ecran, const ImagesShell* images) {
-    scene_presentation(ecran, images);
-    scene_intro(ecran, images);
-    while (scene_menu(ecran, images) == 1) {
-        if (scene_niveau_1(ecran, images) == 1) {
-            scene_interlude(ecran, images);
-            scene_niveau_2(ecran, images);
+const ScenesJeu SCENES_JEU = {scene_presentation, scene_intro,     scene_menu,
+                              scene_niveau_1,     scene_interlude, scene_niveau_2};
+
+void jouer_sequence_avec(SDL_Surface* ecran, const ImagesShell* images, const ScenesJeu* scenes) {
+    scenes->presentation(ecran, images);
+    scenes->intro(ecran, images);
+    while (scenes->menu(ecran, images) == 1) {
+        if (scenes->niveau_1(ecran, images) == 1) {
+            scenes->interlude(ecran, images);
+            scenes->niveau_2(ecran, images);
         }
     }
 }
+
+void jouer_sequence(SDL_Surface* ecran, const ImagesShell* images) { jouer_sequence_avec(ecran, images, &SCENES_JEU); }
 
 int SDL_main(int, char**) {
     SDL_Surface* ecran = ouvrir_affichage_et_son();

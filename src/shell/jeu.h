@@ -34,8 +34,22 @@ int scene_niveau_1(SDL_Surface* ecran, const ImagesShell* images);
 void scene_interlude(SDL_Surface* ecran, const ImagesShell* images);
 int scene_niveau_2(SDL_Surface* ecran, const ImagesShell* images);
 
+// The scenes the sequence runs, as a table so that the sequence itself can be tested with
+// stand-ins. SCENES_JEU holds the real ones.
+typedef struct ScenesJeu {
+    int (*presentation)(SDL_Surface*, const ImagesShell*);
+    void (*intro)(SDL_Surface*, const ImagesShell*);
+    int (*menu)(SDL_Surface*, const ImagesShell*);
+    int (*niveau_1)(SDL_Surface*, const ImagesShell*);
+    void (*interlude)(SDL_Surface*, const ImagesShell*);
+    int (*niveau_2)(SDL_Surface*, const ImagesShell*);
+} ScenesJeu;
+extern const ScenesJeu SCENES_JEU;
+
 // Splash once, intro once, then the title menu; while it returns 1: level 1, and after a won
 // level 1 the interlude and level 2; back to the menu. Returns when the menu returns 0.
+void jouer_sequence_avec(SDL_Surface* ecran, const ImagesShell* images, const ScenesJeu* scenes);
+// The same with the real scenes.
 void jouer_sequence(SDL_Surface* ecran, const ImagesShell* images);
 
 // The game's entry, called by the start-up layer once the SDL core is initialised. Returns 1
