@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "SDL.h"
-#include "SDL_image.h"
+#include <SDL.h>
+#include <SDL_image.h>
 
 namespace {
 
