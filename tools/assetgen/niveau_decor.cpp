@@ -241,9 +241,9 @@ Image desert_sol(double nuit) {
     Alea a(311);
     const Px r_clair = vers_nuit(rgb(186, 118, 92), nuit), r_moyen = vers_nuit(pal::roche, nuit),
              r_sombre = vers_nuit(pal::roche_sombre, nuit), trait = vers_nuit(pal::encre, nuit * 0.5);
-    for (int i = 0; i < 11; ++i) {
-        double cx = (i + 0.2 + a.reel() * 0.6) * 640.0 / 11;
-        bool gros = a.reel() < 0.35;
+    for (int i = 0; i < 15; ++i) {
+        double cx = (i + 0.2 + a.reel() * 0.6) * 640.0 / 15;
+        bool gros = a.reel() < 0.45;
         double rx = gros ? 16 + a.reel() * 8 : 6 + a.reel() * 8, ry = rx * (0.55 + a.reel() * 0.3);
         double cy = surface(cx) + ry * 0.5 + (a.reel() < 0.4 ? 14 + a.reel() * 18 : 1);
         int nv = 7 + a.entre(0, 2);

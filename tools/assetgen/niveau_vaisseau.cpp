@@ -30,7 +30,9 @@ Image vaisseau(double angle, bool bouclier) {
     const Px coque_c = pal::acier_clair, coque = pal::acier, coque_s = pal::acier_sombre;
     const std::vector<Piece> pieces = {
         // lower wing, behind the hull
-        {{-9, 2, 4, 2, -2, 11, -11, 12}, rgb(120, 132, 160), rgb(96, 106, 136), rgb(70, 78, 106)},
+        {{-10, 2, 8, 2, -5, 11, -13, 11}, rgb(120, 132, 160), rgb(96, 106, 136), rgb(70, 78, 106)},
+        // its leading edge catching the light
+        {{5, 2, 8, 2, -5, 11, -7.5, 11}, rgb(170, 182, 206), rgb(150, 162, 190), rgb(130, 142, 170)},
         // tail fin
         {{-13, -1, -12, -12, -8, -12, -3, -3}, rgb(200, 70, 60), pal::rouge, rgb(150, 36, 40)},
         // hull
