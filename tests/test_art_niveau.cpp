@@ -320,6 +320,88 @@ TEST(ArtNiveau, ShieldedShipIsTheSameShipVisiblyChanged) {
     }
 }
 
+double luminance(const Couleur& c) { return c.r * 0.30 + c.g * 0.59 + c.b * 0.11; }
+
+double luminance_moyenne(const Pixels& p) {
+    double s = 0;
+    for (const Couleur& c : p.px) s += luminance(c);
+    return s / double(p.px.size());
+}
+
+TEST(ArtNiveau, NightAndGreyBandsAreTheSameLandInAnotherLight) {
+    struct Paire {
+        const char *jour, *autre;
+        bool gris;
+    };
+    const Paire paires[] = {{"Desert_Haut1a.png", "Desert_Haut1b.png", false}, {"Desert_Bas1a.png", "Desert_Bas1b.png", false},
+                            {"Sky1.png", "Sky2.png", false},
+                            {"Desert_Haut1a.png", "Desert_Haut1a_Gris.png", true},
+                            {"Desert_Bas1a.png", "Desert_Bas1a_gris.png", true}, {"Sky1.png", "Sky_Gris.png", true}};
+    for (const Paire& p : paires) {
+        SCOPED_TRACE(p.autre);
+        Pixels a, b;
+        ASSERT_TRUE(charger(p.jour, a));
+        ASSERT_TRUE(charger(p.autre, b));
+        ASSERT_EQ(a.px.size(), b.px.size());
+        if (!p.gris) {
+            EXPECT_LT(luminance_moyenne(b), luminance_moyenne(a) * 0.7) << "night or storm is not darker";
+            continue;
+        }
+        int ecarts = 0;
+        for (size_t i = 0; i < a.px.size(); ++i) {
+            const Couleur& g = b.px[i];
+            ASSERT_TRUE(g.r == g.g && g.g == g.b) << "colour left in a grey band at pixel " << i;
+            ecarts += std::abs(luminance(a.px[i]) - g.r) > 2;
+        }
+        EXPECT_EQ(ecarts, 0) << "grey band is not the desaturated colour band";
+    }
+    // The grey ground is the colour ground desaturated, but for the few edge pixels moved
+    // off the grey key.
+    Pixels sol, gris;
+    ASSERT_TRUE(charger("Desert_Sol1a.png", sol));
+    ASSERT_TRUE(charger("Desert_Sol1a_Gris.png", gris));
+    int sol_peint = 0, ecarts = 0;
+    for (size_t i = 0; i < sol.px.size(); ++i) {
+        if (sol.px[i] == MAGENTA) continue;
+        ++sol_peint;
+        ecarts += std::abs(luminance(sol.px[i]) - gris.px[i].r) > 2;
+    }
+    EXPECT_LT(ecarts, sol_peint / 50);
+}
+
+Pixels miroir(const Pixels& p, bool vertical) {
+    Pixels r = p;
+    for (int y = 0; y < p.h; ++y)
+        for (int x = 0; x < p.w; ++x) r.px[size_t(y) * p.w + x] = vertical ? p.at(x, p.h - 1 - y) : p.at(p.w - 1 - x, y);
+    return r;
+}
+
+TEST(ArtNiveau, ShotsPointWhereTheyFly) {
+    Pixels bas, haut, laser, double_laser;
+    ASSERT_TRUE(charger("Vaisseau_Tir3.png", bas));
+    ASSERT_TRUE(charger("Vaisseau_Tir3a.png", haut));
+    ASSERT_TRUE(charger("Vaisseau_Tir1.png", laser));
+    ASSERT_TRUE(charger("Vaisseau_Tir2.png", double_laser));
+    EXPECT_TRUE(miroir(bas, true).px == haut.px) << "the rising bomb is not the falling one turned over";
+    EXPECT_FALSE(bas.px == haut.px);
+    // The front-and-rear bolt flies both ways, so it reads the same either way round.
+    EXPECT_TRUE(miroir(double_laser, false).px == double_laser.px);
+    // The forward bolt has its head on the right and a fading tail on the left.
+    int gauche = nb_de(laser, BLEU, 0, 16), droite = nb_de(laser, BLEU, 16, 32);
+    EXPECT_GT(gauche, droite);
+    // Keyed sprites stand on a transparent background, not only holes inside (the red slot
+    // frame is the one picture that is all rim).
+    for (const Attendu& a : attendus) {
+        std::string nom = a.nom;
+        if (!a.avec_cle || nom.rfind("Desert_", 0) == 0 || nom == "Curseur_Rouge.png") continue;
+        SCOPED_TRACE(a.nom);
+        Pixels p;
+        ASSERT_TRUE(charger(a.nom, p));
+        EXPECT_TRUE(p.at(0, 0) == a.cle || p.at(p.w - 1, 0) == a.cle || p.at(0, p.h - 1) == a.cle ||
+                    p.at(p.w - 1, p.h - 1) == a.cle);
+    }
+}
+
 std::vector<char> lire_octets(const std::string& chemin) {
     std::ifstream f(chemin, std::ios::binary);
     return std::vector<char>(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
