@@ -239,7 +239,7 @@ Image bande_explosion(int n, int w, int h, const StyleExplosion& st) {
                     if (v <= 0) continue;
                     double H = 1.35 - 1.75 * tl;
                     chaleur = std::max(chaleur, v * H * 1.6);
-                    double op = tl < 0.55 ? 1.0 : std::max(0.0, 1 - (tl - 0.55) / 0.42);
+                    double op = tl < 0.5 ? 1.0 : std::max(0.0, 1 - (tl - 0.5) / 0.42);
                     if (tl > 0.12) fumee = std::max(fumee, op * std::min(1.0, v * 3));
                     lum = std::max(lum, 1 - (y + 0.5 - (by - r)) / (2 * r));
                 }
@@ -255,6 +255,16 @@ Image bande_explosion(int n, int w, int h, const StyleExplosion& st) {
                 }
                 if (c != VIDE) bande.set(x0 + x, y, c);
             }
+        // A shock ring races out in the first frames, thinning as it goes.
+        if (t > 0.04 && t < 0.32) {
+            double rr = R0 * (0.45 + 2.4 * t), ep = 1.0 + R0 / 28.0, densite = 1.0 - (t - 0.04) / 0.28;
+            for (int y = 1; y < h - 1; ++y)
+                for (int x = 1; x < w - 1; ++x) {
+                    double d = std::hypot(x + 0.5 - cx, (y + 0.5 - cy) * 1.15);
+                    if (std::fabs(d - rr) < ep && bande.get(x0 + x, y) == VIDE && bayer(x, y) < densite * 0.8)
+                        bande.set(x0 + x, y, st.feu[1]);
+                }
+        }
         // Sparks fly out fast in the first half and die out.
         if (t < 0.7) {
             for (const Etincelle& e : etincelles) {

@@ -112,7 +112,7 @@ Image desert_haut(double nuit, bool etoiles) {
                 }
             }
     } else {
-        const double mx = 150, my = 46, mr = 15;
+        const double mx = 566, my = 40, mr = 15;
         for (int y = int(my - mr); y <= int(my + mr); ++y)
             for (int x = int(mx - mr); x <= int(mx + mr); ++x) {
                 double d = std::hypot(x + 0.5 - mx, y + 0.5 - my);

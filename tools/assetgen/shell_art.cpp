@@ -175,7 +175,7 @@ void generer_shell() {
     sauver_image("shell", "Programmer.png", programmeur());
     sauver_image("shell", "Keyboard.png", clavier());
     sauver_image("shell", "Chargement.png", chargement(scene_desert(0.3, false), "Level 1", "The Dune Sea at dusk"));
-    sauver_image("shell", "Loading1.png", chargement(scene_desert(1, true), "The story so far", "A pilot, a general and a desert"));
+    sauver_image("shell", "Loading1.png", chargement(scene_desert(1, true), "The story", "A pilot, a general and a desert"));
     sauver_image("shell", "Loading2.png", chargement(scene_ciel(), "Level 2", "High above the clouds"));
 }
 
