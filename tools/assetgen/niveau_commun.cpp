@@ -126,22 +126,6 @@ Image finaliser(const Image& calque, Px cle) {
     return im;
 }
 
-void liserer(Image& calque, Px couleur) {
-    Image copie = calque;
-    static const int d[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    for (int y = 0; y < calque.h; ++y)
-        for (int x = 0; x < calque.w; ++x) {
-            if (copie.get(x, y) == VIDE) continue;
-            for (auto& v : d) {
-                int a = x + v[0], b = y + v[1];
-                if (!copie.dans(a, b) || copie.get(a, b) == VIDE) {
-                    calque.set(x, y, couleur);
-                    break;
-                }
-            }
-        }
-}
-
 // ---- text ----
 
 void texte_contour(Image& im, int x, int y, const std::string& s, int taille, Px c, Px bord_c, int bord,

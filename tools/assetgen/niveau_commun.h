@@ -62,11 +62,10 @@ double distance_enroulee(double x, double cx);
 // equal to the key, or close to it (within 24 on every channel) next to the transparent area,
 // is pushed just far enough away, so the game's colour key cuts a clean edge.
 Image finaliser(const Image& calque, Px cle);
-// Same check on a finished picture: moves every non-key pixel next to the key (8 neighbours)
-// and every exact key pixel in `interdits` (a mask, 1 = must not be key) away from the key.
+// Same check on a finished picture: every near-key pixel next to the key (8 neighbours), and
+// every key-coloured pixel that `interdits` marks as painted (1 = must not be key), is moved
+// just far enough from the key.
 void eloigner_de_la_cle(Image& im, Px cle, const std::vector<uint8_t>* interdits = nullptr);
-// Darkens painted pixels of a layer that touch VIDE (outline inside the shape).
-void liserer(Image& calque, Px couleur);
 
 // Text with a dark outline of `bord` pixels and an optional drop shadow; `net` as texte().
 void texte_contour(Image& im, int x, int y, const std::string& s, int taille, Px c, Px bord_c, int bord,
