@@ -258,6 +258,8 @@ Image forteresse_volante() {
         im.set(65 + k * 20, 81, pal::verre.c[4]);
     }
     usure(im, 10, 50, 240, 70, pal::acier, 160, 21);
+    // Running lights along the keel.
+    for (int k = 0; k < 6; ++k) voyant(im, 56 + k * 28, 112, 1.3, k % 2 ? pal::braise : pal::rouge);
     // Bridge tower with its windows and an antenna.
     peindre_poly(im, {104, 54, 112, 24, 124, 14, 176, 14, 186, 28, 190, 54}, pal::acier, relief(6, false, 0.3, true));
     for (int k = 0; k < 5; ++k) {
@@ -310,6 +312,19 @@ Image boss_final(int v) {
         peindre_poly(im, {250, Y(30), 160, Y(40), 60, Y(66), 14, Y(110), 20, Y(124), 80, Y(118), 190, Y(150), 240, Y(160)},
                      pal::sombre, relief(12, true, 0.6, true));
         peindre_poly(im, {14, Y(110), 40, Y(124), 20, Y(148), 8, Y(136)}, pal::rouge, relief(4, true, 0.0));
+        // Teeth along the inner edge of the jaw.
+        auto bord = [](double x) { return x < 80 ? 124 - (x - 20) * 0.1 : 118 + (x - 80) * 0.29; };
+        for (int k = 0; k < 7; ++k) {
+            double x = 36 + k * 20;
+            peindre_poly(im, {x, Y(bord(x) - 3), x + 12, Y(bord(x + 12) - 3), x + 5, Y(bord(x + 5) + 9)}, pal::acier,
+                         relief(2, false, -0.3));
+        }
+        // Glowing conduit along the jaw, brighter on the pulse picture.
+        for (int k = 0; k < 6; ++k) {
+            double x = 56 + k * 24, y = 84 + (x - 56) * 0.05;
+            rect_plein(im, int(x), int(Y(y)) - 1, 16, 3, pal::sombre.c[0]);
+            rect_plein(im, int(x) + 1, int(Y(y)), 14, 1, b ? pal::rouge.c[4] : pal::rouge.c[2]);
+        }
         for (int k = 0; k < 4; ++k) {
             double x = 70 + k * 40;
             ligne(im, x, Y(70 - k * 6 + 8), x + 16, Y(118 + k * 8), pal::sombre.c[0]);
@@ -336,8 +351,15 @@ Image boss_final(int v) {
     }
     peindre_poly(im, {150, 150, 200, 132, 272, 140, 268, 158, 200, 152, 156, 162}, pal::sombre, relief(6, true, 0.7));
     peindre_poly(im, {150, 236, 200, 234, 268, 228, 272, 246, 200, 254, 156, 224}, pal::sombre, relief(6, true, 0.2));
+    // Engine vents at the back.
+    for (int k = 0; k < 3; ++k) {
+        double y = 150 + k * 43;
+        peindre_rect(im, 322, int(y), 24, 28, pal::sombre, relief(4, true, 0.3));
+        for (int j = 0; j < 4; ++j)
+            rect_plein(im, 326, int(y) + 5 + j * 5, 16, 2, (j + k + int(b)) % 2 ? pal::braise.c[2] : pal::rouge.c[1]);
+    }
     // Lamps down the spine.
-    for (int k = 0; k < 6; ++k) voyant(im, 318, 70 + k * 50, 2.2, ((k % 2) == int(b)) ? pal::rouge : pal::laiton);
+    for (int k = 0; k < 6; ++k) voyant(im, 306, 70 + k * 50, 2.2, ((k % 2) == int(b)) ? pal::rouge : pal::laiton);
     usure(im, 0, 0, 352, 386, pal::sombre, 900, 31);
     finir_sprite(im);
     return im;

@@ -67,7 +67,7 @@ void peindre(Image& im, const Image& f, const Rampe& r, const Relief& rel) {
             double lum = (-gx * Lx - gy * Ly + Lz) / n;
             double v = 2.0 + (lum - Lz) * 4.5 + rel.eclat;
             int x = x0 - 1 + i, y = y0 - 1 + j;
-            if (rel.tramage) v += (bayer[(y & 1) * 2 + (x & 1)] - 0.375) * 0.6;
+            if (rel.tramage) v += (bayer[(y & 1) * 2 + (x & 1)] - 0.375) * 0.4;
             int niveau = std::clamp(int(std::lround(v)), 0, 4);
             if (rel.lisere && D(i, j) <= 3) niveau = lum < Lz ? 0 : std::max(1, niveau - 1);
             im.set(x, y, r.c[niveau]);
