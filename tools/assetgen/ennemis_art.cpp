@@ -289,17 +289,21 @@ Image muloi(int image) {
     }
     // Near legs.
     for (int k = 0; k < 3; ++k) patte(26 + k * 16, 32, -4 * pas * (k % 2 ? 1 : -1), 0);
-    // Head: armoured skull, horn, jaws and a hot eye.
-    peindre_poly(im, {6, 4, 10, 2, 14, 12, 10, 14}, pal::os, relief(2, false, 0.3));
-    double ouverture = image ? 4.5 : 1.0;
-    peindre_poly(im, {4, 27 + ouverture, 16, 25, 20, 29, 8, 33 + ouverture}, pal::os, relief(2, true, -0.5));
+    // Head raised towards the upper left, where it spits: feelers, lower jaw, skull plate.
+    peindre_trait(im, 15, 10, 8, 2, 2, pal::os, relief(1, true, 0.3));
+    peindre_trait(im, 19, 10, 17, 1, 2, pal::os, relief(1, true, -0.3));
     if (image) {
-        polygone(im, {6, 24, 16, 23, 16, 27, 6, 29}, pal::rouge.c[1]);
-        rect_plein(im, 8, 26, 5, 1, pal::braise.c[3]);
+        peindre_poly(im, {3, 27, 18, 22, 22, 27, 7, 33}, pal::os, relief(2, true, -0.4));
+        polygone(im, {3, 21, 18, 20, 18, 24, 4, 26}, pal::rouge.c[1]);
+        disque(im, 8, 22.5, 2.2, pal::braise.c[3]);
+        im.set(7, 22, pal::braise.c[4]);
+    } else {
+        peindre_poly(im, {4, 22, 20, 21, 22, 26, 8, 27}, pal::os, relief(2, true, -0.4));
     }
-    peindre_poly(im, {3, 22, 8, 12, 18, 9, 28, 13, 28, 26, 16, 28, 6, 27}, pal::os, relief(5, true, 0.2, true));
-    peindre_poly(im, {10, 13, 18, 10, 26, 14, 25, 20, 14, 19}, pal::rouille, relief(3, true, 0.3));
-    voyant(im, 11, 20, 1.8, image ? pal::braise : pal::rouge);
+    peindre_poly(im, {1, 16, 10, 9, 22, 8, 28, 14, 28, 26, 18, 25, 10, 21, 2, 21}, pal::os, relief(5, true, 0.2, true));
+    peindre_poly(im, {12, 10, 22, 8, 29, 13, 28, 22, 22, 17, 14, 16}, pal::rouille, relief(3, true, 0.4));
+    for (int k = 0; k < 3; ++k) im.set(3 + k * 2, 20, pal::os.c[4]);
+    voyant(im, 13, 14, 1.8, image ? pal::braise : pal::rouge);
     finir_sprite(im);
     return im;
 }
