@@ -189,7 +189,7 @@ Image grisor(int v) {
     const bool b = v != 0;
     // Rotor mast and blades: the blades turn a little between the two pictures.
     peindre_rect(im, 60, 6, 8, 10, pal::acier, relief(3, true, -0.4));
-    double a = b ? 0.35 : -0.1;
+    double a = b ? PI / 4 : 0.0;
     for (int k = 0; k < 2; ++k) {
         double l = 56 * std::fabs(std::cos(a + k * PI / 2)) + 6;
         int y = 4 + (k == 0 ? (b ? 1 : 0) : (b ? 0 : 1));
