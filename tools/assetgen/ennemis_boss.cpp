@@ -21,7 +21,7 @@ Relief relief(double biseau, bool bombe = true, double eclat = 0.0, bool tramage
     return r;
 }
 
-// Sand-blasted wear: darker specks scattered over pixels of ramp `r` inside a rectangle.
+// Sand-blasted wear: darker flecks scattered over pixels of ramp `r` inside a rectangle.
 void usure(Image& im, int x, int y, int w, int h, const Rampe& r, int nombre, uint64_t graine) {
     Alea a(graine);
     for (int k = 0; k < nombre; ++k) {
