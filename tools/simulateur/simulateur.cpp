@@ -2,6 +2,7 @@
 // a virtual clock and scripted input, and writes traces and screenshots.
 //   simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2 [--entrees FILE]
 //              [--graine N] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
+//              [--entrees-hasard SEED [--duree-hasard MS]]
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
 #include <SDL.h>
 #include <stdio.h>
@@ -15,6 +16,7 @@
 
 #include "capture.h"
 #include "entrees.h"
+#include "hasard_entrees.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "shell/jeu.h"
@@ -64,7 +66,7 @@ int usage(const char* raison) {
     fprintf(stderr,
             "simulateur: %s\nusage: simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2\n"
             "                  [--entrees FILE] [--graine N] [--trace FILE] [--capture MS:FILE.png]...\n"
-            "                  [--temps-max MS]\n",
+            "                  [--temps-max MS] [--entrees-hasard SEED [--duree-hasard MS]]\n",
             raison);
     return 1;
 }
@@ -76,6 +78,8 @@ int main(int argc, char** argv) {
     const char* trace = nullptr;
     unsigned long graine = 1;
     unsigned long temps_max = 0;
+    long hasard_entrees = -1;
+    unsigned long duree_hasard = 120000;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         bool suivant = i + 1 < argc;
@@ -84,6 +88,8 @@ int main(int argc, char** argv) {
         else if (a == "--trace" && suivant) trace = argv[++i];
         else if (a == "--graine" && suivant) graine = strtoul(argv[++i], nullptr, 10);
         else if (a == "--temps-max" && suivant) temps_max = strtoul(argv[++i], nullptr, 10);
+        else if (a == "--entrees-hasard" && suivant) hasard_entrees = long(strtoul(argv[++i], nullptr, 10));
+        else if (a == "--duree-hasard" && suivant) duree_hasard = strtoul(argv[++i], nullptr, 10);
         else if (a == "--capture" && suivant) {
             std::string v = argv[++i];
             size_t deux_points = v.find(':');
@@ -110,6 +116,9 @@ int main(int argc, char** argv) {
         fclose(f);
         if (r < 0) return 1;
     }
+    if (hasard_entrees >= 0)
+        scripter_entrees_hasard(uint32_t(hasard_entrees), uint32_t(duree_hasard),
+                                uint32_t(temps_max ? temps_max : duree_hasard + 600000));
     if (trace) {
         g.trace = fopen(trace, "w");
         if (!g.trace) {
