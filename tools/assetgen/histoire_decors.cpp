@@ -306,7 +306,12 @@ Image couloir() {
         for (int y = 240; y < 300; ++y)
             for (int x = x0 + 30; x < x0 + 130; ++x)
                 if (((x + y) & 1) == 0 && (y - 240) < 60 - (x - x0 - 30) / 3) im.set(x, y, melange(im.get(x, y), rgb(220, 140, 110), 0.18));
-    return im;
+    // Slide the pattern 4 pixels so the wrap falls on plain wall and plain deck, not on a
+    // pillar edge or a seam.
+    Image r(640, 480);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x) r.set(x, y, im.get((x + 4) % 640, y));
+    return r;
 }
 
 // ---------------------------------------------------------------- the desert
