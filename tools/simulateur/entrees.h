@@ -1,0 +1,13 @@
+// Reading the simulator's input scripts: one line per input, "MS KEY down|up" or "MS QUIT",
+// MS the virtual milliseconds since the run started, KEY an SDL key name without "SDLK_"
+// (RETURN, ESCAPE, UP, DOWN, LEFT, RIGHT, g, f, d, ...); '#' starts a comment.
+#pragma once
+#include <SDL.h>
+#include <stdio.h>
+
+// The SDLKey for a name such as "RETURN" or "g"; SDLK_UNKNOWN when the name is not known.
+SDLKey touche_par_nom(const char* nom);
+
+// Reads the script from `fichier` and hands every input to the platform layer's script.
+// Returns 0, or -1 after printing "FILE:LINE: reason" on standard error.
+int lire_entrees(FILE* fichier, const char* nom_fichier);
