@@ -371,10 +371,17 @@ Image desert(int trame) {
             int dx = int(std::lround(2.0 * std::sin(y * 0.7 + trame * M_PI)));
             for (int x = 0; x < 640; ++x) im.set(x, y, copie.get((x + dx + 640) % 640, y));
         }
-        for (int y = 226; y < 236; ++y)
-            for (int x = 0; x < 640; ++x)
-                if (std::sin(x * 0.04 + trame * 2.0) + std::sin(x * 0.11) > 0.6 && seuil(x, y + trame) < 0.5)
-                    im.set(x, y, rgb(150, 186, 214));
+        const int lacs[][3] = {{40, 226, 70}, {190, 230, 50}, {330, 227, 90}, {560, 229, 60}};
+        for (auto& l : lacs) {
+            double cx = l[0] + 3 * trame, rx = l[2] / 2.0 + 4 * trame, ry = 3.5;
+            for (int y = int(l[1] - ry); y <= int(l[1] + ry); ++y)
+                for (int x = int(cx - rx); x <= int(cx + rx); ++x) {
+                    double dx = (x - cx) / rx, dy = (y - l[1]) / ry;
+                    if (dx * dx + dy * dy > 1 || !im.dans(x, y)) continue;
+                    // The sky mirrored in the sand: the false lake of the deep desert.
+                    im.set(x, y, rampe(CIEL_JOUR + 1, 3, 0.2 + 0.6 * (y - l[1] + ry) / (2 * ry), x, y + trame));
+                }
+        }
     }
     return im;
 }
