@@ -21,7 +21,7 @@ struct Allure {
 
 const Allure ALLURES[] = {
     {Locuteur::Olek, "Olek.png", "Fighter pilot of the Dune Colony", "Olek", rgb(222, 112, 38), rgb(60, 40, 60), rgb(150, 80, 60)},
-    {Locuteur::Dorvin, "dorvin.png", "General, commander of the base", "Dorvin", rgb(206, 170, 70), rgb(34, 46, 40), rgb(90, 110, 80)},
+    {Locuteur::Dorvin, "dorvin.png", "Commander of the Dune Colony base", "Dorvin", rgb(206, 170, 70), rgb(34, 46, 40), rgb(90, 110, 80)},
     {Locuteur::Sabri, "sabri.png", "Flight engineer", "Sabri", rgb(40, 170, 176), rgb(30, 40, 66), rgb(70, 120, 140)},
 };
 
