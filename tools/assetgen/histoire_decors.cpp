@@ -172,9 +172,12 @@ Image lumieres_base(const Image& sol) {
                 if (d >= 1) continue;
                 double q = std::floor((1 - d) * 3 + seuil(x, y)) / 3;
                 if (q <= 0) continue;
-                im.set(x, y, melange(sol.get(x, y), rgb(255, 236, 170), 0.22 * q));
+                im.set(x, y, melange(sol.get(x, y), rgb(255, 236, 170), 0.3 * q));
                 masque.set(x, y, 0);
             }
+        // The floor lamp itself.
+        disque(im, l[0], l[1], 5, rgb(60, 60, 50));
+        disque(im, l[0], l[1], 3.5, rgb(255, 244, 200));
     }
     // Warning beacons in the corners of the walls.
     const int balises[][2] = {{28, 40}, {612, 40}, {28, 460}, {612, 460}};
@@ -490,10 +493,10 @@ Image vaisseau_envol(int etape) {
     // Dust blown out under the ship.
     if (vol) {
         Alea a(0xD057 + etape);
-        for (int k = 0; k < 40 + etape * 20; ++k) {
+        for (int k = 0; k < 20 + etape * 10; ++k) {
             double ang = a.reel() * M_PI, r = a.reel() * (60 + etape * 30);
             double x = 300 + std::cos(ang) * r * 2.2, y = 428 - std::sin(ang) * r * 0.4;
-            disque(im, x, y, 2 + a.entre(0, 4), a.entre(0, 1) ? rgb(214, 160, 110) : rgb(186, 130, 92));
+            halo(im, x, y, 10 + a.entre(0, 10), a.entre(0, 1) ? rgb(226, 176, 126) : rgb(196, 140, 100), 1.8);
         }
     }
     ellipse_pleine(im, 300, 430, 150 - etape * 12, 10, rgb(110, 60, 56));
