@@ -181,6 +181,22 @@ void remplacer_couleur(Image& im, Px de, Px vers) {
         if (p == de) p = vers;
 }
 
+bool proche_cle(Px c, Px cle, int marge) {
+    return c != cle && std::abs(R(c) - R(cle)) <= marge && std::abs(G(c) - G(cle)) <= marge &&
+           std::abs(B(c) - B(cle)) <= marge;
+}
+
+int ecarter_de_cle(Image& im, Px cle, int marge) {
+    int n = 0;
+    for (auto& p : im.px) {
+        if (!proche_cle(p, cle, marge)) continue;
+        int g = G(cle) + marge + 1 <= 255 ? G(cle) + marge + 1 : G(cle) - marge - 1;
+        p = rgb(R(p), g, B(p));
+        ++n;
+    }
+    return n;
+}
+
 // ---- text ----
 
 static const char* chemin_police(Police p) {
