@@ -356,9 +356,4 @@ void coller_tourne(Image& dst, const Image& src, double cx, double cy, double ec
         }
 }
 
-void voile(Image& im, int x, int y, int w, int h, Px c, double t) {
-    for (int j = std::max(0, y); j < std::min(im.h, y + h); ++j)
-        for (int i = std::max(0, x); i < std::min(im.w, x + w); ++i) im.set(i, j, melange(im.get(i, j), c, t));
-}
-
 }  // namespace ag

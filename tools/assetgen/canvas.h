@@ -93,7 +93,5 @@ namespace ag {
 // Pastes `src` turned by `angle` radians (clockwise on screen) and scaled by `echelle`, its
 // centre landing on (cx, cy) of `dst`; nearest-neighbour, so no new colours appear.
 void coller_tourne(Image& dst, const Image& src, double cx, double cy, double echelle, double angle);
-// Blends `c` over the rectangle with weight t (0..1): glows, shadows and tints.
-void voile(Image& im, int x, int y, int w, int h, Px c, double t);
 
 }  // namespace ag
