@@ -87,3 +87,11 @@ std::vector<std::string> couper_lignes(const std::string& s, int taille, int lar
 void ecrire_png(const Image& im, const std::string& chemin);
 
 }  // namespace ag
+
+namespace ag {
+
+// Pastes `src` turned by `angle` radians (clockwise on screen) and scaled by `echelle`, its
+// centre landing on (cx, cy) of `dst`; nearest-neighbour, so no new colours appear.
+void coller_tourne(Image& dst, const Image& src, double cx, double cy, double echelle, double angle);
+
+}  // namespace ag
