@@ -9,12 +9,13 @@
 #include "cutscene/interlude.h"
 #include "cutscene/intro.h"
 #include "level/niveau.h"
+#include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "shell/cadence.h"
 #include "shell/presentation.h"
 
 SDL_Surface* ouvrir_affichage_et_son(void) {
-    SDL_Surface* ecran = SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_DOUBLEBUF | SDL_FULLSCREEN | SDL_HWPALETTE);
+    SDL_Surface* ecran = plateforme_ouvrir_ecran();
     if (!ecran) echec_fatal("cannot open the 640x480 32-bit display: %s", SDL_GetError());
     Uint32 sous_systemes = SDL_INIT_AUDIO | SDL_INIT_VIDEO;
     if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0) {
