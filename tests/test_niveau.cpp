@@ -4,19 +4,15 @@
 // The simulator runs in the working directory (build/run under ctest) and reads its pictures
 // from there; those runs are skipped while the level pictures are not generated yet.
 #include <gtest/gtest.h>
-#include <stdio.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "level/niveau.h"
+#include "outils_sdl.h"
 #include "platform/plateforme.h"
 #include "ship/vaisseau.h"
 
@@ -79,86 +75,39 @@ TEST_F(Evenements, EscapeAndWindowCloseQuitAndOtherEventsAreDropped) {
 
 namespace {
 
-typedef std::map<std::string, std::string> Evenement;
-
-// One flat JSON object per line: {"ev":"volee","t":5004,"arme":1,"tirs":2}.
-Evenement lire_ligne(const std::string& ligne) {
-    Evenement e;
-    size_t i = 0;
-    while ((i = ligne.find('"', i)) != std::string::npos) {
-        size_t fin_cle = ligne.find('"', i + 1);
-        if (fin_cle == std::string::npos || fin_cle + 1 >= ligne.size() || ligne[fin_cle + 1] != ':') break;
-        std::string cle = ligne.substr(i + 1, fin_cle - i - 1);
-        size_t debut = fin_cle + 2, fin;
-        if (ligne[debut] == '"') {
-            fin = ligne.find('"', debut + 1);
-            e[cle] = ligne.substr(debut + 1, fin - debut - 1);
-            ++fin;
-        } else {
-            fin = ligne.find_first_of(",}", debut);
-            e[cle] = ligne.substr(debut, fin - debut);
-        }
-        i = fin;
-    }
-    return e;
-}
-
-long nombre(const Evenement& e, const char* cle) {
-    auto it = e.find(cle);
-    return it == e.end() ? -99999999 : strtol(it->second.c_str(), nullptr, 10);
-}
-
+// A simulator run with the wall time it took.
 struct Execution {
-    int statut = -1;
-    std::string sortie;
-    std::vector<Evenement> evenements;
+    RunSimulateur run;
     double secondes = 0;
-
-    std::vector<Evenement> de(const char* ev) const {
-        std::vector<Evenement> r;
-        for (const Evenement& e : evenements)
-            if (e.at("ev") == ev) r.push_back(e);
-        return r;
-    }
-    const Evenement* premier(const char* ev) const {
-        for (const Evenement& e : evenements)
-            if (e.at("ev") == ev) return &e;
-        return nullptr;
+    std::vector<std::string> de(const char* ev) const { return evenements(run, ev); }
+    // The first line of event `ev`, or "" when there is none.
+    std::string premier(const char* ev) const {
+        std::vector<std::string> v = de(ev);
+        return v.empty() ? "" : v[0];
     }
 };
 
-bool images_presentes() { return access("./Images/Desert_Haut1a.png", R_OK) == 0; }
+long nombre(const std::string& ligne, const char* cle) { return valeur_entiere(ligne, cle); }
 
-#define SAUTER_SANS_IMAGES()                                                                             \
-    if (!images_presentes())                                                                               \
-    GTEST_SKIP() << "the level pictures are not generated yet (./Images/Desert_Haut1a.png is missing in " \
-                 << "the working directory): level runs skipped"
+// The first data file a level needs that the run directory lacks, or "" when the pack is there.
+std::string fichier_manquant() {
+    for (const char* f : {"Images/Desert_Haut1a.png", "Images/Sky1.png", "Images/Menu_Haut.png", "Images/Boss1.png",
+                          "Sound/SteelOfDestiny.ogg", "Sound/Sho.ogg", "Sound/Boss.ogg", "Sound/Emergency.wav",
+                          "Sound/Voice1.wav"})
+        if (access((std::string(MIRAGE_RUN_DIR "/") + f).c_str(), R_OK) != 0) return f;
+    return "";
+}
 
-// Runs the simulator on `scene` with the given input lines and options, in the working
-// directory; reads back its trace.
+#define SAUTER_SANS_IMAGES()                                                                        \
+    if (!fichier_manquant().empty())                                                                 \
+    GTEST_SKIP() << "the level's data files are not generated yet (" << fichier_manquant()            \
+                 << " is missing in the run directory): level runs skipped"
+
 Execution simuler(const char* scene, const std::string& entrees, const std::string& options = "") {
     Execution x;
-    char modele_entrees[] = "/tmp/mirage_niveau_entrees_XXXXXX";
-    char modele_trace[] = "/tmp/mirage_niveau_trace_XXXXXX";
-    int fe = mkstemp(modele_entrees), ft = mkstemp(modele_trace);
-    close(ft);
-    if (write(fe, entrees.data(), entrees.size()) != ssize_t(entrees.size())) ADD_FAILURE() << "input script";
-    close(fe);
-    std::string commande = std::string(MIRAGE_RUN_DIR "/simulateur --scene ") + scene + " --entrees " +
-                           modele_entrees + " --trace " + modele_trace + " " + options + " 2>&1";
     auto debut = std::chrono::steady_clock::now();
-    FILE* p = popen(commande.c_str(), "r");
-    char tampon[512];
-    while (fgets(tampon, sizeof tampon, p)) x.sortie += tampon;
-    int s = pclose(p);
+    x.run = lancer_simulateur(std::string("--scene ") + scene + " " + options, entrees);
     x.secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
-    x.statut = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    std::ifstream trace(modele_trace);
-    std::string ligne;
-    while (std::getline(trace, ligne))
-        if (!ligne.empty()) x.evenements.push_back(lire_ligne(ligne));
-    unlink(modele_entrees);
-    unlink(modele_trace);
     return x;
 }
 
@@ -176,27 +125,27 @@ const long DEBUT_NIVEAU_1 = 1 + 3000, DEBUT_NIVEAU_2 = 1 + 6000;
 const long DUREE_ENTREE = 1 + 69 * 13;
 
 void verifier_victoire(const Execution& x, int niveau, long debut_niveau, long moment_boss) {
-    ASSERT_EQ(x.statut, 0) << x.sortie;
+    ASSERT_EQ(x.run.statut, 0) << x.run.sortie;
     ASSERT_EQ(x.de("arrivee").size(), 0u);
-    const Evenement* boss = x.premier("boss_vaincu");
-    const Evenement* fin = x.premier("fin_niveau");
-    ASSERT_NE(boss, nullptr) << x.sortie;
-    ASSERT_NE(fin, nullptr) << x.sortie;
+    const std::string boss = x.premier("boss_vaincu");
+    const std::string fin = x.premier("fin_niveau");
+    ASSERT_NE(boss, "") << x.run.sortie;
+    ASSERT_NE(fin, "") << x.run.sortie;
     // The boss check runs in the first frame at or after the boss time and finds the slot
     // that the last arrival would have taken empty.
-    EXPECT_GE(nombre(*boss, "niveau_t"), moment_boss);
-    EXPECT_LT(nombre(*boss, "niveau_t"), moment_boss + 13);
-    EXPECT_NEAR(nombre(*boss, "t"), debut_niveau + moment_boss, 13);
-    EXPECT_EQ(nombre(*boss, "image"), (moment_boss - DUREE_ENTREE + 12) / 13 + 1);
+    EXPECT_GE(nombre(boss, "niveau_t"), moment_boss);
+    EXPECT_LT(nombre(boss, "niveau_t"), moment_boss + 13);
+    EXPECT_NEAR(nombre(boss, "t"), debut_niveau + moment_boss, 13);
+    EXPECT_EQ(nombre(boss, "image"), (moment_boss - DUREE_ENTREE + 12) / 13 + 1);
     // 299 more frames of play, 100 ms, then 200 white frames.
-    EXPECT_EQ(nombre(*fin, "niveau"), niveau);
-    EXPECT_EQ(nombre(*fin, "etat"), 1);
-    EXPECT_EQ(nombre(*fin, "score"), 0);
-    EXPECT_EQ(nombre(*fin, "images"), nombre(*boss, "image") + 299);
-    EXPECT_NEAR(nombre(*fin, "t"), nombre(*boss, "t") + 299 * 13 + 100 + 200 * 13, 15);
-    const Evenement* fin_scene = x.premier("fin_scene");
-    ASSERT_NE(fin_scene, nullptr);
-    EXPECT_EQ(nombre(*fin_scene, "resultat"), 1);
+    EXPECT_EQ(nombre(fin, "niveau"), niveau);
+    EXPECT_EQ(nombre(fin, "etat"), 1);
+    EXPECT_EQ(nombre(fin, "score"), 0);
+    EXPECT_EQ(nombre(fin, "images"), nombre(boss, "image") + 299);
+    EXPECT_NEAR(nombre(fin, "t"), nombre(boss, "t") + 299 * 13 + 100 + 200 * 13, 15);
+    const std::string fin_scene = x.premier("fin_scene");
+    ASSERT_NE(fin_scene, "");
+    EXPECT_EQ(nombre(fin_scene, "resultat"), 1);
 }
 
 }  // namespace
@@ -204,17 +153,17 @@ void verifier_victoire(const Execution& x, int niveau, long debut_niveau, long m
 TEST(Niveau, EscapeDuringPlayLeavesAfterAOneSecondPause) {
     SAUTER_SANS_IMAGES();
     Execution x = simuler("niveau1", "6000 ESCAPE down\n6020 ESCAPE up\n");
-    ASSERT_EQ(x.statut, 0) << x.sortie;
-    const Evenement* fin = x.premier("fin_niveau");
-    ASSERT_NE(fin, nullptr) << x.sortie;
-    EXPECT_EQ(nombre(*fin, "niveau"), 1);
-    EXPECT_EQ(nombre(*fin, "etat"), 0);
-    EXPECT_EQ(nombre(*fin, "score"), 0);
+    ASSERT_EQ(x.run.statut, 0) << x.run.sortie;
+    const std::string fin = x.premier("fin_niveau");
+    ASSERT_NE(fin, "") << x.run.sortie;
+    EXPECT_EQ(nombre(fin, "niveau"), 1);
+    EXPECT_EQ(nombre(fin, "etat"), 0);
+    EXPECT_EQ(nombre(fin, "score"), 0);
     // The pass that reads the Escape is not shown: it is the first frame at or after 6000 ms.
-    long images = nombre(*fin, "images");
+    long images = nombre(fin, "images");
     EXPECT_EQ(images, (6000 - DEBUT_NIVEAU_1 - DUREE_ENTREE + 12) / 13);
     long escape_lue = DEBUT_NIVEAU_1 + DUREE_ENTREE + 13 * images;
-    EXPECT_EQ(nombre(*fin, "t"), escape_lue + 1000);
+    EXPECT_EQ(nombre(fin, "t"), escape_lue + 1000);
     // The start delay and the pauses run on the virtual clock: seconds of play take far less.
     EXPECT_LT(x.secondes, 3.0);
 }
@@ -222,12 +171,12 @@ TEST(Niveau, EscapeDuringPlayLeavesAfterAOneSecondPause) {
 TEST(Niveau, ClosingTheWindowLeavesLevel2LikeEscape) {
     SAUTER_SANS_IMAGES();
     Execution x = simuler("niveau2", "8000 QUIT\n");
-    ASSERT_EQ(x.statut, 0) << x.sortie;
-    const Evenement* fin = x.premier("fin_niveau");
-    ASSERT_NE(fin, nullptr) << x.sortie;
-    EXPECT_EQ(nombre(*fin, "niveau"), 2);
-    EXPECT_EQ(nombre(*fin, "etat"), 0);
-    EXPECT_EQ(nombre(*fin, "images"), (8000 - DEBUT_NIVEAU_2 - DUREE_ENTREE + 12) / 13);
+    ASSERT_EQ(x.run.statut, 0) << x.run.sortie;
+    const std::string fin = x.premier("fin_niveau");
+    ASSERT_NE(fin, "") << x.run.sortie;
+    EXPECT_EQ(nombre(fin, "niveau"), 2);
+    EXPECT_EQ(nombre(fin, "etat"), 0);
+    EXPECT_EQ(nombre(fin, "images"), (8000 - DEBUT_NIVEAU_2 - DUREE_ENTREE + 12) / 13);
 }
 
 TEST(Niveau, Level1IsWonWhenTheBossSlotIsEmptyAt139500Ms) {
@@ -236,7 +185,7 @@ TEST(Niveau, Level1IsWonWhenTheBossSlotIsEmptyAt139500Ms) {
     Execution x = simuler("niveau1", "", "--invincible --temps-max 170000");
     verifier_victoire(x, 1, DEBUT_NIVEAU_1, 139500);
     // The whole run: start delay, 139.5 s of level time, 300 frames, 100 ms, 200 white frames.
-    EXPECT_NEAR(nombre(*x.premier("fin_niveau"), "t"), DEBUT_NIVEAU_1 + 139500 + 299 * 13 + 100 + 200 * 13, 30);
+    EXPECT_NEAR(nombre(x.premier("fin_niveau"), "t"), DEBUT_NIVEAU_1 + 139500 + 299 * 13 + 100 + 200 * 13, 30);
 }
 
 TEST(Niveau, Level2IsWonWhenTheBossSlotIsEmptyAt122000Ms) {
@@ -250,8 +199,8 @@ TEST(Niveau, AHeldFireKeyFiresOneVolleyEveryEightFrames) {
     SAUTER_SANS_IMAGES();
     // Pressed well after the entry run, held for a second and a half.
     Execution x = simuler("niveau1", "5000 g down\n6500 g up\n7000 ESCAPE down\n", "--invincible");
-    ASSERT_EQ(x.statut, 0) << x.sortie;
-    std::vector<Evenement> volees = x.de("volee");
+    ASSERT_EQ(x.run.statut, 0) << x.run.sortie;
+    std::vector<std::string> volees = x.de("volee");
     ASSERT_GE(volees.size(), 2u);
     // The first volley comes in the first frame after the press.
     EXPECT_GE(nombre(volees[0], "t"), 5000);
@@ -271,8 +220,8 @@ TEST(Niveau, AHeldFireKeyFiresOneVolleyEveryEightFrames) {
 TEST(Niveau, WeaponAndSpeedKeysOfTheSameFrameAreHandledInTwoFrames) {
     SAUTER_SANS_IMAGES();
     Execution x = simuler("niveau1", "6000 f down\n6000 d down\n6005 f up\n6005 d up\n7000 ESCAPE down\n");
-    ASSERT_EQ(x.statut, 0) << x.sortie;
-    std::vector<Evenement> c = x.de("commande");
+    ASSERT_EQ(x.run.statut, 0) << x.run.sortie;
+    std::vector<std::string> c = x.de("commande");
     ASSERT_EQ(c.size(), 2u);
     EXPECT_EQ(nombre(c[0], "arme"), 1);
     EXPECT_EQ(nombre(c[0], "vitesse"), 1);
@@ -287,8 +236,8 @@ TEST(Niveau, KeysPressedDuringTheEntryRunActInTheFirstFramesOfPlay) {
     // The entry run lasts from 3001 ms to about 3900 ms; no event is read meanwhile.
     Execution x = simuler("niveau1", "3200 f down\n3210 f up\n3300 d down\n3310 d up\n3400 g down\n"
                                      "4200 g up\n5000 ESCAPE down\n");
-    ASSERT_EQ(x.statut, 0) << x.sortie;
-    std::vector<Evenement> c = x.de("commande");
+    ASSERT_EQ(x.run.statut, 0) << x.run.sortie;
+    std::vector<std::string> c = x.de("commande");
     ASSERT_EQ(c.size(), 2u);
     EXPECT_EQ(nombre(c[0], "image"), 1);
     EXPECT_EQ(nombre(c[0], "arme"), 1);
@@ -296,7 +245,7 @@ TEST(Niveau, KeysPressedDuringTheEntryRunActInTheFirstFramesOfPlay) {
     EXPECT_EQ(nombre(c[1], "vitesse"), 2);
     EXPECT_EQ(nombre(c[0], "t"), DEBUT_NIVEAU_1 + DUREE_ENTREE);
     // The fire key, held since the entry run, fires in the first frame with the new weapon.
-    std::vector<Evenement> volees = x.de("volee");
+    std::vector<std::string> volees = x.de("volee");
     ASSERT_FALSE(volees.empty());
     EXPECT_EQ(nombre(volees[0], "t"), DEBUT_NIVEAU_1 + DUREE_ENTREE);
     EXPECT_EQ(nombre(volees[0], "arme"), 1);
@@ -307,18 +256,18 @@ TEST(Niveau, LosingTheLastShipEndsInGameOverThreeSecondsLater) {
     // The ship sits still and never fires, so the enemies get it sooner or later.
     if (!ennemis_presents("niveau1")) GTEST_SKIP() << "no enemies yet (the wave script queues nothing): no game over";
     Execution x = simuler("niveau1", "", "--temps-max 160000");
-    std::vector<Evenement> touches = x.de("touche");
+    std::vector<std::string> touches = x.de("touche");
     if (touches.size() < 5) GTEST_SKIP() << "the idle ship was hit only " << touches.size() << " times";
-    ASSERT_EQ(x.statut, 0) << x.sortie;
+    ASSERT_EQ(x.run.statut, 0) << x.run.sortie;
     ASSERT_EQ(touches.size(), 5u);
     EXPECT_EQ(nombre(touches.back(), "vie"), 0);
-    const Evenement* fin = x.premier("fin_niveau");
-    ASSERT_NE(fin, nullptr);
-    EXPECT_EQ(nombre(*fin, "etat"), -1);
-    EXPECT_EQ(nombre(*fin, "score"), 0);
+    const std::string fin = x.premier("fin_niveau");
+    ASSERT_NE(fin, "");
+    EXPECT_EQ(nombre(fin, "etat"), -1);
+    EXPECT_EQ(nombre(fin, "score"), 0);
     // The explosion's 12 frames of 75 ms, then the game over frame, 100 ms and 3 s.
-    long apres = nombre(*fin, "t") - nombre(touches.back(), "t");
+    long apres = nombre(fin, "t") - nombre(touches.back(), "t");
     EXPECT_GE(apres, 12 * 75 + 100 + 3000);
     EXPECT_LE(apres, 12 * 91 + 13 + 100 + 3000);
-    EXPECT_EQ(x.premier("boss_vaincu"), nullptr);
+    EXPECT_EQ(x.premier("boss_vaincu"), "");
 }
