@@ -181,8 +181,7 @@ TEST(Niveau, ClosingTheWindowLeavesLevel2LikeEscape) {
 
 TEST(Niveau, Level1IsWonWhenTheBossSlotIsEmptyAt139500Ms) {
     SAUTER_SANS_IMAGES();
-    if (ennemis_presents("niveau1")) GTEST_SKIP() << "the wave script brings enemies: the boss must be beaten by play";
-    Execution x = simuler("niveau1", "", "--invincible --temps-max 170000");
+    Execution x = simuler("niveau1", "", "--sans-vagues --temps-max 170000");
     verifier_victoire(x, 1, DEBUT_NIVEAU_1, 139500);
     // The whole run: start delay, 139.5 s of level time, 300 frames, 100 ms, 200 white frames.
     EXPECT_NEAR(nombre(x.premier("fin_niveau"), "t"), DEBUT_NIVEAU_1 + 139500 + 299 * 13 + 100 + 200 * 13, 30);
@@ -190,8 +189,7 @@ TEST(Niveau, Level1IsWonWhenTheBossSlotIsEmptyAt139500Ms) {
 
 TEST(Niveau, Level2IsWonWhenTheBossSlotIsEmptyAt122000Ms) {
     SAUTER_SANS_IMAGES();
-    if (ennemis_presents("niveau2")) GTEST_SKIP() << "the wave script brings enemies: the boss must be beaten by play";
-    Execution x = simuler("niveau2", "", "--invincible --temps-max 150000");
+    Execution x = simuler("niveau2", "", "--sans-vagues --temps-max 150000");
     verifier_victoire(x, 2, DEBUT_NIVEAU_2, 122000);
 }
 

@@ -174,8 +174,10 @@ static const int CANAL_CURSEUR = 1, CANAL_ALARME = 7;
 enum { ALERTE_AVANT, ALERTE_CLIGNOTE, ALERTE_LANCER_MUSIQUE, ALERTE_MUSIQUE_BOSS };
 
 static int invincibilite_permanente = 0;
+static int sans_vagues = 0;
 
 void fixer_invincibilite_permanente(int active) { invincibilite_permanente = active; }
+void fixer_sans_vagues(int active) { sans_vagues = active; }
 
 template <typename T>
 static T* champ(void* ressources, size_t decalage) {
@@ -294,7 +296,7 @@ static ResultatNiveau* jouer_niveau(const DescriptionNiveau* d, SDL_Surface* ecr
     MenuHaut* menu = charger_menu_haut();
     Monde* monde = creer_monde(vaisseau, 0, plateforme_ticks(), image_repos, image_repos, image_repos, image_repos,
                                image_repos);
-    d->creer_vagues(monde, b);
+    if (!sans_vagues) d->creer_vagues(monde, b);
 
     monde->score = score_initial;
     int fin = 0, abandon = 0, partie_perdue = 0, victoire = 0;

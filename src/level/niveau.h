@@ -32,3 +32,8 @@ int gerer_evenements(SDL_Event* evenement, Vaisseau* vaisseau, Mix_Chunk* son);
 // invincibilite at 2 or more in every frame of play, so it can never be hit. The game itself
 // never sets it.
 void fixer_invincibilite_permanente(int active);
+
+// Test aid for the simulator's --sans-vagues: while set, the levels do not run their wave
+// script, so no enemy ever arrives and the boss check finds the boss's ring slot empty (the
+// level is won at the boss time). The game itself never sets it.
+void fixer_sans_vagues(int active);

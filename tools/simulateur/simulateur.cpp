@@ -3,8 +3,11 @@
 //   simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2 [--entrees FILE]
 //              [--graine N] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
 //              [--entrees-hasard SEED [--duree-hasard MS]] [--mesures FILE] [--invincible]
+//              [--sans-vagues]
 //   --invincible keeps the ship's invincibilite above 0 through every frame of the level
 //   scenes (a test aid for running whole timetables; the game itself never does this).
+//   --sans-vagues runs the levels without their wave scripts: no enemy arrives, and the level
+//   is won at its boss time (a test aid for the level's own timeline and endings).
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
 #include <SDL.h>
 #include <stdio.h>
@@ -82,7 +85,7 @@ int usage(const char* raison) {
             "simulateur: %s\nusage: simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2\n"
             "                  [--entrees FILE] [--graine N] [--trace FILE] [--capture MS:FILE.png]...\n"
             "                  [--temps-max MS] [--entrees-hasard SEED [--duree-hasard MS]]\n"
-            "                  [--mesures FILE] [--invincible]\n",
+            "                  [--mesures FILE] [--invincible] [--sans-vagues]\n",
             raison);
     return 1;
 }
@@ -105,6 +108,7 @@ int main(int argc, char** argv) {
         else if (a == "--graine" && suivant) graine = strtoul(argv[++i], nullptr, 10);
         else if (a == "--temps-max" && suivant) temps_max = strtoul(argv[++i], nullptr, 10);
         else if (a == "--invincible") fixer_invincibilite_permanente(1);
+        else if (a == "--sans-vagues") fixer_sans_vagues(1);
         else if (a == "--mesures" && suivant) {
             g.mesures = fopen(argv[++i], "w");
             if (!g.mesures) return usage("cannot write the --mesures file");
