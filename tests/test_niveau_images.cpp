@@ -1,7 +1,7 @@
 // Whole levels run in-process on the virtual clock with stand-in pictures and no wave script,
-// every frame read back from the screen: the bands' pictures and speeds along the timeline (entry run, speed
-// stages, timed scenery change, grey scenery and slowest speed after the boss), the entry
-// run's ship, the top bar, level 1's blinking warning, and the 200 white frames.
+// every frame read back from the screen: the bands' pictures and speeds along the timeline
+// (entry run, speed stages, timed scenery change, grey scenery and slowest speed after the
+// boss), the entry run's ship, the top bar, level 1's blinking warning, the 200 white frames.
 #include <gtest/gtest.h>
 
 #include <map>
