@@ -393,8 +393,10 @@ TEST(VaguesNiveau1, BossProgramsHaveTheirStepCountsPathAndVolleys) {
         Tir* t = rapide->modeles_tir[k];
         EXPECT_EQ(t->position.x, 154);
         EXPECT_EQ(t->position.y, 64);
+        EXPECT_EQ(t->vx0, -1);
         EXPECT_EQ(t->vy0, vr[k]);
         EXPECT_DOUBLE_EQ(t->ax, 1.02);
+        EXPECT_DOUBLE_EQ(t->ay, 1.005);
     }
     // Part 1 ends with 10 × [L2 with Shot1, L3 with Shot1] hops of 3 pixels.
     for (int k = 50; k < 70; ++k) {
