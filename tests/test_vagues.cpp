@@ -1,5 +1,7 @@
 // The two wave scripts as data: what is queued, in which order, with which values, and how the
 // random heights are drawn.
+#include <unistd.h>
+
 #include <map>
 #include <utility>
 
@@ -580,4 +582,42 @@ TEST(VaguesNiveau2, GivesEachTypeItsValuesAndTheBossesTheirPrograms) {
         EXPECT_EQ(e[k]->modeles_tir[2]->vy0, -1);
     }
     EXPECT_EQ(e[385]->nb_images, 60);
+}
+
+// With the real enemy asset sets (when the art pack is present): both scripts build their
+// whole level and every enemy gets real pictures.
+TEST(Vagues, BuildsBothLevelsFromTheRealEnemyAssetSets) {
+    for (const char* nom : {"RessourcesEnnemis1", "RessourcesEnnemis2"})
+        for (const TableRessources& t : TABLES_RESSOURCES_NIVEAUX)
+            if (strcmp(t.nom, nom) == 0)
+                for (int k = 0; k < t.nb; ++k)
+                    if (access(t.entrees[k].chemin, R_OK) != 0)
+                        GTEST_SKIP() << "enemy art pack not generated yet: " << t.entrees[k].chemin
+                                     << " is missing";
+    ecran_de_test();
+    plateforme_simuler(5);
+    RessourcesEnnemis1* r1 = charger_ennemis_niveau_1();
+    RessourcesEnnemis2* r2 = charger_ennemis_niveau_2();
+    Monde* m1 = creer_monde(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr);
+    Monde* m2 = creer_monde(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr);
+    creer_vagues_niveau_1(m1, r1);
+    creer_vagues_niveau_2(m2, r2);
+    std::vector<Ennemi*> f1 = file_attente(m1), f2 = file_attente(m2);
+    EXPECT_EQ(f1.size(), 251u);
+    EXPECT_EQ(f2.size(), 368u);
+    for (const std::vector<Ennemi*>* f : {&f1, &f2})
+        for (Ennemi* e : *f) {
+            for (int k = 0; k < 4; ++k) {
+                ASSERT_NE(e->images[k], nullptr) << e->nom;
+                ASSERT_NE(e->images_flash[k], nullptr) << e->nom;
+                ASSERT_NE(e->images_bonus[k], nullptr) << e->nom;
+            }
+            ASSERT_NE(e->corps->image_explosion, nullptr) << e->nom;
+        }
+    EXPECT_EQ(f1.back()->corps->image, r1->boss1);
+    EXPECT_EQ(f2.back()->corps->image, r2->boss2a);
+    detruire_monde(m1);
+    detruire_monde(m2);
+    liberer_ennemis_niveau_1(r1);
+    liberer_ennemis_niveau_2(r2);
 }

@@ -152,7 +152,8 @@ const Pas TORPILLE_RAPIDE_ENTREE[] = {pas(-8, 0, 40)};
 const Pas TORPILLE_RAPIDE_PRINCIPAL[] = {pas(-8, 0, 50)};
 const Pas TORPILLE_RAPIDE_SORTIE[] = {pas(-8, 0, 5000)};
 
-// The boss: 111 entry steps; the main program and the exit program share one pass of 192.
+// The boss: 111 entry steps; its main and exit programs are each built from the one
+// 192-step pass below.
 const Pas BOSS_ENTREE[] = {
     pas(-5, 0, 50), pas(0, 0, 30), pas(0, 0, 60),
     repeter(30), pas_tir(0, 0, 10, L1, SHOT3), fin_repeter(),
