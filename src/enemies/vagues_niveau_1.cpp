@@ -191,6 +191,9 @@ const Pas BOSS_PASSE[] = {
 };
 
 // ---- the wave table, rows in creation order ----
+// row, enemies, time of enemy 0, ms between enemies, how enemy i is chosen,
+//   ennemi(type, x, y, span of the random height, entry, main, exit[, hit points, half-height])
+//   porteur(type, x, y, bonus kind, bonus sound, the three carrier programs)
 
 const Rangee VAGUES[] = {
     {1, 7, 9000, 1000, UN_SEUL,

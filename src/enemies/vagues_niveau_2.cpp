@@ -187,6 +187,9 @@ const Pas BOSS_FINAL_ENTREE[] = {
 const Pas BOSS_FINAL_SUITE[] = {pas(6, 0, 100)};
 
 // ---- the wave table, rows in creation order ----
+// row, enemies, time of enemy 0, ms between enemies, how enemy i is chosen,
+//   ennemi(type, x, y, span of the random height, entry, main, exit[, hit points, half-height])
+//   porteur(type, x, y, bonus kind, bonus sound, the three carrier programs)
 
 const Rangee VAGUES[] = {
     {1, 1, 2000, 0, UN_SEUL,
