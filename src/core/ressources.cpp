@@ -1,8 +1,9 @@
 // Asset loading with one clear failure line (see ressources.h).
 #include "core/ressources.h"
 
+#include "core/verification.h"
+
 #include <SDL_image.h>
-#include <errno.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -19,14 +20,11 @@ void echec_fatal(const char* format, ...) {
     exit(1);
 }
 
-// A file that cannot even be opened gets the system's reason rather than the library's.
+// Every file is checked before the libraries see it: they trust their input and can hang,
+// crash or allocate without bound on a damaged file.
 static void verifier_lisible(const char* chemin) {
-    FILE* f = fopen(chemin, "rb");
-    if (!f) echec_fatal("cannot open %s: %s", chemin, strerror(errno));
-    fseek(f, 0, SEEK_END);
-    long taille = ftell(f);
-    fclose(f);
-    if (taille <= 0) echec_fatal("cannot load %s: the file is empty", chemin);
+    char raison[256];
+    if (verifier_fichier(chemin, raison, sizeof raison)) echec_fatal("cannot load %s: %s", chemin, raison);
 }
 
 static SDL_Surface* preparer(SDL_Surface* brute, const char* chemin, int avec_cle, Uint8 r, Uint8 g, Uint8 b) {

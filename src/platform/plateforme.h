@@ -20,9 +20,25 @@ int plateforme_evenement(SDL_Event* evenement);
 // scripted presses and releases delivered so far.
 Uint8* plateforme_touches(void);
 
-// Shows the back buffer (SDL_Flip). Simulated: the virtual clock advances by 1 ms, so loops
-// that never wait still move in time; every flip is reported to the flip observer.
+// Shows the frame (SDL_Flip). When `ecran` is the canvas of plateforme_ouvrir_ecran, it is
+// first copied to the display, scaled twice in the window mode. Simulated: the virtual clock
+// advances by 1 ms, so loops that never wait still move in time; every flip is reported to the
+// flip observer.
 int plateforme_afficher(SDL_Surface* ecran);
+
+// Opens the display: 640x480x32, full screen, double-buffered (the game's mode), and the first
+// joystick if there is one (none is not an error). Returns the 640x480 canvas every scene
+// draws into, which stays the same surface whatever the display mode; NULL (with SDL's error)
+// when the display cannot be opened.
+SDL_Surface* plateforme_ouvrir_ecran(void);
+// Switches between the 640x480 full screen and a 1280x960 window showing the canvas scaled
+// twice (nearest neighbour). Alt+Enter and F11 call it; scenes never see those keys. The
+// clock is not touched. Returns 0, or -1 when the new mode cannot be set (the old one stays).
+int plateforme_basculer_fenetre(void);
+// 1 in the window mode.
+int plateforme_en_fenetre(void);
+// The surface actually on the display (the canvas itself is what scenes draw into).
+SDL_Surface* plateforme_surface_affichee(void);
 
 // Seed for the wave scripts' random generator: the calendar time in seconds in real mode,
 // the simulator's fixed seed when simulated.
@@ -44,7 +60,8 @@ void plateforme_script_quitter(uint32_t t);
 // Scripts an arbitrary event at time `t` (joystick events, for instance).
 void plateforme_script_evenement(uint32_t t, const SDL_Event* evenement);
 
-// Called after every flip, with the screen and the virtual time (simulated mode only).
+// Called after every flip, with the surface on the display and the virtual time (simulated
+// mode only).
 typedef void (*ObservateurFlip)(SDL_Surface* ecran, uint32_t t, void* donnees);
 void plateforme_observer_flips(ObservateurFlip observateur, void* donnees);
 

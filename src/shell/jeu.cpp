@@ -9,12 +9,13 @@
 #include "cutscene/interlude.h"
 #include "cutscene/intro.h"
 #include "level/niveau.h"
+#include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "shell/cadence.h"
 #include "shell/presentation.h"
 
 SDL_Surface* ouvrir_affichage_et_son(void) {
-    SDL_Surface* ecran = SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_DOUBLEBUF | SDL_FULLSCREEN | SDL_HWPALETTE);
+    SDL_Surface* ecran = plateforme_ouvrir_ecran();
     if (!ecran) echec_fatal("cannot open the 640x480 32-bit display: %s", SDL_GetError());
     Uint32 sous_systemes = SDL_INIT_AUDIO | SDL_INIT_VIDEO;
     if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0) {
@@ -94,16 +95,21 @@ int scene_niveau_2(SDL_Surface* ecran, const ImagesShell* images) {
     return finir_niveau("niveau2", jouer_niveau_2(ecran, 0, 0, PERIODE_IMAGE, images->loading2));
 }
 
-void jouer_sequence(SDL_Surface* ecran, const ImagesShell* images) {
-    scene_presentation(ecran, images);
-    scene_intro(ecran, images);
-    while (scene_menu(ecran, images) == 1) {
-        if (scene_niveau_1(ecran, images) == 1) {
-            scene_interlude(ecran, images);
-            scene_niveau_2(ecran, images);
+const ScenesJeu SCENES_JEU = {scene_presentation, scene_intro,     scene_menu,
+                              scene_niveau_1,     scene_interlude, scene_niveau_2};
+
+void jouer_sequence_avec(SDL_Surface* ecran, const ImagesShell* images, const ScenesJeu* scenes) {
+    scenes->presentation(ecran, images);
+    scenes->intro(ecran, images);
+    while (scenes->menu(ecran, images) == 1) {
+        if (scenes->niveau_1(ecran, images) == 1) {
+            scenes->interlude(ecran, images);
+            scenes->niveau_2(ecran, images);
         }
     }
 }
+
+void jouer_sequence(SDL_Surface* ecran, const ImagesShell* images) { jouer_sequence_avec(ecran, images, &SCENES_JEU); }
 
 int SDL_main(int, char**) {
     SDL_Surface* ecran = ouvrir_affichage_et_son();

@@ -2,6 +2,7 @@
 // a virtual clock and scripted input, and writes traces and screenshots.
 //   simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2 [--entrees FILE]
 //              [--graine N] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
+//              [--entrees-hasard SEED [--duree-hasard MS]] [--mesures FILE]
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
 #include <SDL.h>
 #include <stdio.h>
@@ -15,6 +16,7 @@
 
 #include "capture.h"
 #include "entrees.h"
+#include "hasard_entrees.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "shell/jeu.h"
@@ -29,6 +31,8 @@ struct Capture {
 
 struct Etat {
     std::string scene;
+    FILE* mesures = nullptr;  // one line per flip: virtual ms, wall µs since start, wall µs of the frame
+    std::chrono::steady_clock::time_point dernier_flip;
     std::vector<Capture> captures;
     FILE* trace = nullptr;
     std::chrono::steady_clock::time_point debut;
@@ -37,6 +41,16 @@ struct Etat {
 Etat g;
 
 void sur_flip(SDL_Surface* ecran, uint32_t t, void*) {
+    if (g.mesures) {
+        // In simulated mode every wait is instant, so the wall time between two flips is the
+        // frame's own work: update, drawing and flip.
+        auto maintenant = std::chrono::steady_clock::now();
+        auto us = [](std::chrono::steady_clock::duration d) {
+            return (long long)std::chrono::duration_cast<std::chrono::microseconds>(d).count();
+        };
+        fprintf(g.mesures, "%u %lld %lld\n", (unsigned)t, us(maintenant - g.debut), us(maintenant - g.dernier_flip));
+        g.dernier_flip = maintenant;
+    }
     for (Capture& c : g.captures)
         if (!c.faite && c.ms <= t) {
             ecrire_capture_png(ecran, c.fichier.c_str());
@@ -64,7 +78,8 @@ int usage(const char* raison) {
     fprintf(stderr,
             "simulateur: %s\nusage: simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2\n"
             "                  [--entrees FILE] [--graine N] [--trace FILE] [--capture MS:FILE.png]...\n"
-            "                  [--temps-max MS]\n",
+            "                  [--temps-max MS] [--entrees-hasard SEED [--duree-hasard MS]]\n"
+            "                  [--mesures FILE]\n",
             raison);
     return 1;
 }
@@ -76,6 +91,8 @@ int main(int argc, char** argv) {
     const char* trace = nullptr;
     unsigned long graine = 1;
     unsigned long temps_max = 0;
+    long hasard_entrees = -1;
+    unsigned long duree_hasard = 120000;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         bool suivant = i + 1 < argc;
@@ -84,6 +101,11 @@ int main(int argc, char** argv) {
         else if (a == "--trace" && suivant) trace = argv[++i];
         else if (a == "--graine" && suivant) graine = strtoul(argv[++i], nullptr, 10);
         else if (a == "--temps-max" && suivant) temps_max = strtoul(argv[++i], nullptr, 10);
+        else if (a == "--mesures" && suivant) {
+            g.mesures = fopen(argv[++i], "w");
+            if (!g.mesures) return usage("cannot write the --mesures file");
+        } else if (a == "--entrees-hasard" && suivant) hasard_entrees = long(strtoul(argv[++i], nullptr, 10));
+        else if (a == "--duree-hasard" && suivant) duree_hasard = strtoul(argv[++i], nullptr, 10);
         else if (a == "--capture" && suivant) {
             std::string v = argv[++i];
             size_t deux_points = v.find(':');
@@ -99,6 +121,7 @@ int main(int argc, char** argv) {
         return usage("--scene is required and must name a scene");
 
     g.debut = std::chrono::steady_clock::now();
+    g.dernier_flip = g.debut;
     plateforme_simuler((unsigned int)graine);
     if (entrees) {
         FILE* f = fopen(entrees, "r");
@@ -110,6 +133,9 @@ int main(int argc, char** argv) {
         fclose(f);
         if (r < 0) return 1;
     }
+    if (hasard_entrees >= 0)
+        scripter_entrees_hasard(uint32_t(hasard_entrees), uint32_t(duree_hasard),
+                                uint32_t(temps_max ? temps_max : duree_hasard + 600000));
     if (trace) {
         g.trace = fopen(trace, "w");
         if (!g.trace) {
@@ -144,6 +170,7 @@ int main(int argc, char** argv) {
     liberer_images_shell(&images);
 
     resumer("ended");
+    if (g.mesures) fclose(g.mesures);
     if (g.trace) {
         trace_ouvrir(nullptr);
         fclose(g.trace);
