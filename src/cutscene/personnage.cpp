@@ -11,8 +11,6 @@ enum { NB_ETAPES = 6, HAUTEUR_IMAGE = 48 };
 // Columns 1 and 3 are held for two steps each, which gives the stride its weight.
 static const int k_colonnes[NB_ETAPES] = {0, 1, 1, 2, 3, 3};
 
-int colonne_etape(int etape) { return k_colonnes[etape]; }
-
 static void remplir_rangee(SDL_Rect images[NB_ETAPES], int rangee, int largeur) {
     for (int s = 0; s < NB_ETAPES; ++s)
         images[s] = creer_rect(k_colonnes[s] * largeur, rangee * HAUTEUR_IMAGE, largeur, HAUTEUR_IMAGE);

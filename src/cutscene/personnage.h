@@ -34,6 +34,3 @@ void deplacer_personnage(Personnage* personnage, int dx, int dy, const char* dir
 // rectangle and writes the clipped rectangle back: a figure partly beyond the left or top
 // edge has its x or y raised to 0 and later moves start from there. Steps are unchanged.
 void afficher_personnage(Personnage* personnage, const char* direction, SDL_Surface* ecran);
-
-// Sheet column shown at step s (0 to 5) of the walk cycle: 0, 1, 1, 2, 3, 3.
-int colonne_etape(int etape);
