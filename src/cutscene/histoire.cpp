@@ -36,7 +36,7 @@ void* champ(const Histoire* h, RefRessource ref) {
 
 SDL_Surface* image(const Histoire* h, RefRessource ref) { return (SDL_Surface*)champ(h, ref); }
 
-// Starting or fading a music that failed to load (no audio device) does nothing.
+// A music that could not be loaded (no audio device) is simply not started.
 void jouer_musique(const Histoire* h, RefRessource ref) {
     Mix_Music* musique = (Mix_Music*)champ(h, ref);
     if (musique) Mix_PlayMusic(musique, 0);
