@@ -266,7 +266,10 @@ void texte(Image& im, int x, int y, const std::string& s, int taille, Px c, Poli
         int ox = pen + f->glyph->bitmap_left, oy = y - f->glyph->bitmap_top;
         for (unsigned j = 0; j < bm.rows; ++j)
             for (unsigned i = 0; i < bm.width; ++i) {
-                int a = bm.buffer[j * bm.pitch + i];
+                // Bitmap fonts such as Terminus come as 1-bit glyphs at their native sizes.
+                int a = bm.pixel_mode == FT_PIXEL_MODE_MONO
+                            ? (((bm.buffer[j * bm.pitch + (i >> 3)] >> (7 - (i & 7))) & 1) ? 255 : 0)
+                            : bm.buffer[j * bm.pitch + i];
                 int px = ox + int(i), py = oy + int(j);
                 if (!im.dans(px, py) || a == 0) continue;
                 if (net) {
