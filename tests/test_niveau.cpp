@@ -269,3 +269,25 @@ TEST(Niveau, LosingTheLastShipEndsInGameOverThreeSecondsLater) {
     EXPECT_LE(apres, 12 * 91 + 13 + 100 + 3000);
     EXPECT_EQ(x.premier("boss_vaincu"), "");
 }
+
+TEST(Niveau, ALivingBossInTheLastArrivalsSlotKeepsTheLevelGoing) {
+    SAUTER_SANS_IMAGES();
+    if (!ennemis_presents("niveau2")) GTEST_SKIP() << "no enemies yet (the wave script queues nothing): no boss";
+    struct {
+        const char* scene;
+        long debut, boss;
+    } const cas[] = {{"niveau1", DEBUT_NIVEAU_1, 139500}, {"niveau2", DEBUT_NIVEAU_2, 122000}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.scene);
+        // Nobody fires: two seconds after the boss check begins, the boss is still there.
+        Execution x = simuler(c.scene, "", "--invincible --temps-max " + std::to_string(c.debut + c.boss + 2000));
+        EXPECT_EQ(x.run.statut, 2) << x.run.sortie;
+        std::vector<std::string> arrivees = x.de("arrivee");
+        ASSERT_FALSE(arrivees.empty());
+        // The boss arrives last, at the latest in the frame of the first boss check (level 2
+        // releases it at its boss time: the world update brings it in before the check).
+        EXPECT_LT(nombre(arrivees.back(), "niveau_t"), c.boss + 13);
+        EXPECT_EQ(x.premier("boss_vaincu"), "");
+        EXPECT_EQ(x.premier("fin_niveau"), "");
+    }
+}
