@@ -289,5 +289,7 @@ TEST(Niveau, ALivingBossInTheLastArrivalsSlotKeepsTheLevelGoing) {
         EXPECT_LT(nombre(arrivees.back(), "niveau_t"), c.boss + 13);
         EXPECT_EQ(x.premier("boss_vaincu"), "");
         EXPECT_EQ(x.premier("fin_niveau"), "");
+        // --invincible: a whole timetable flown through without a single hit.
+        EXPECT_TRUE(x.de("touche").empty()) << x.de("touche").size() << " hits";
     }
 }
