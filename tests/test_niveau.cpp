@@ -293,3 +293,22 @@ TEST(Niveau, ALivingBossInTheLastArrivalsSlotKeepsTheLevelGoing) {
         EXPECT_TRUE(x.de("touche").empty()) << x.de("touche").size() << " hits";
     }
 }
+
+TEST(Niveau, AfterAHitTheShipFiresAgainOnlyOnceBackAtX100) {
+    SAUTER_SANS_IMAGES();
+    Execution x = simuler("niveau1", "3000 g down\n", "--temps-max 40000");
+    std::vector<std::string> touches = x.de("touche");
+    if (touches.empty()) GTEST_SKIP() << "the ship was not hit (no enemies yet?)";
+    long t = nombre(touches[0], "t");
+    EXPECT_EQ(nombre(touches[0], "vie"), 4);
+    long prochaine = -1;
+    for (const std::string& v : x.de("volee"))
+        if (nombre(v, "t") > t) {
+            prochaine = nombre(v, "t");
+            break;
+        }
+    // The explosion's frame 13 comes 12 x 78 ms later (each frame change waits for more than
+    // 75 ms, 6 frames of 13 ms); the next frame puts the ship at x = -40, 35 frames bring it to
+    // x = 100, and the frame after that is the first one with control again: it fires at once.
+    EXPECT_EQ(prochaine - t, 12 * 78 + 13 + 35 * 13 + 13);
+}
