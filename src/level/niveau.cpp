@@ -266,201 +266,259 @@ static int boss_vaincu(const Monde* monde) {
     return e == NULL || e->corps->vie < 1;
 }
 
-static ResultatNiveau* jouer_niveau(const DescriptionNiveau* d, SDL_Surface* ecran, int score_initial,
-                                    Uint32 periode, SDL_Surface* image_chargement) {
-    const ChampsNiveau* c = &d->champs;
-    ResultatNiveau* resultat = (ResultatNiveau*)malloc(sizeof(ResultatNiveau));
-    resultat->etat = 0;
-    resultat->score = 0;
-    Uint8* touches = plateforme_touches();
-    poser(image_chargement, 0, 0, ecran);
-    plateforme_afficher(ecran);
-
-    void* a = d->charger_niveau();
-    void* b = d->charger_ennemis();
+// One run of a level: what it loaded and built, and the loop state, all set before the
+// entry run.
+typedef struct Partie {
+    const DescriptionNiveau* d;
+    SDL_Surface* ecran;
+    Uint32 periode;
+    void* a;  // asset sets A and B
+    void* b;
+    SDL_Surface* images_vaisseau[10];  // in the order piloter_vaisseau takes them
+    SDL_Surface* tirs[7];
+    Mix_Chunk* sons_tir[4];
     ImagesImpact impacts;
-    for (int i = 0; i < 4; ++i) impacts.images[i] = champ<SDL_Surface>(a, c->impacts[i]);
-    SDL_Surface* images_vaisseau[10];
-    for (int i = 0; i < 10; ++i) images_vaisseau[i] = champ<SDL_Surface>(a, c->vaisseau[i]);
-    SDL_Surface* t[7];
-    for (int i = 0; i < 7; ++i) t[i] = champ<SDL_Surface>(a, c->tirs[i]);
-    Mix_Chunk* s[4];
-    for (int i = 0; i < 4; ++i) s[i] = champ<Mix_Chunk>(a, c->sons_tir[i]);
-    SDL_Surface* image_repos = images_vaisseau[0];
-    SDL_Surface* image_repos_invincible = images_vaisseau[5];
-    Mix_Chunk* son_curseur = champ<Mix_Chunk>(a, c->son_curseur);
-
-    Vaisseau* vaisseau = creer_vaisseau(creer_rect(X_DEPART, Y_DEPART, 37, 32), 5, 50, image_repos, 0,
-                                        champ<SDL_Surface>(a, c->explosion), 12, 75, 3, 3);
-    fixer_son_explosion(vaisseau, champ<Mix_Chunk>(a, c->son_explosion));
-    MenuHaut* menu = charger_menu_haut();
-    Monde* monde = creer_monde(vaisseau, 0, plateforme_ticks(), image_repos, image_repos, image_repos, image_repos,
-                               image_repos);
-    if (!sans_vagues) d->creer_vagues(monde, b);
-
-    monde->score = score_initial;
-    int fin = 0, abandon = 0, partie_perdue = 0, victoire = 0;
-    int phase_alerte = ALERTE_AVANT, clignotement = 0, decor_change = 0, en_retour = 0;
-    int a_bouge = 0, a_tire = 0, rafale = 0;
-    Uint32 dernier_tir = plateforme_ticks();
-    int* compteur_haut = (int*)calloc(1, sizeof(int));
-    int* compteur_bas = (int*)calloc(1, sizeof(int));
-    Uint32 prochaine_image = 0;
-
-    plateforme_attendre(d->delai_depart);
-    jouer_musique(champ<Mix_Music>(a, c->musique));
-
-    Decor* couches[MAX_COUCHES] = {NULL, NULL, NULL};
-    for (int i = 0; i < d->nb_couches; ++i) {
-        SDL_Rect r = d->couches[i].rect;
-        couches[i] = creer_decor(r, creer_rect(r.x, r.y, r.w, 0), champ<SDL_Surface>(a, d->couches[i].image));
-    }
     ImagesModules images_modules;
     SDL_Rect orbite[NB_POINTS_ORBITE];
-    charger_modules(&images_modules, orbite);
-    int orbite_a = 0, orbite_b = NB_POINTS_ORBITE / 2;
-    int image_module = 0, sous_compteur = 0;
+    Vaisseau* vaisseau;
+    MenuHaut* menu;
+    Monde* monde;
+    Decor* couches[MAX_COUCHES];
+    int fin, abandon, partie_perdue;
+    int victoire;  // 0 until the boss is beaten, then counts the frames up to FIN_VICTOIRE
+    int phase_alerte, clignotement, decor_change;
+    int en_retour;  // the ship flies back in after a lost life
+    int a_bouge, a_tire, rafale;
+    Uint32 dernier_tir;
+    int* compteur_haut;  // climb and dive counters of piloter_vaisseau
+    int* compteur_bas;
+    Uint32 prochaine_image;
+    int orbite_a, orbite_b, image_module, sous_compteur;
+    int images;  // frames of the loop shown, for the trace
+} Partie;
 
-    monde->debut_niveau = plateforme_ticks();
+// Loads and builds everything, up to the music and the start of the level clock.
+static void preparer_partie(Partie* p, int score_initial, SDL_Surface* image_chargement) {
+    const DescriptionNiveau* d = p->d;
+    const ChampsNiveau* c = &d->champs;
+    poser(image_chargement, 0, 0, p->ecran);
+    plateforme_afficher(p->ecran);
 
-    // Entry run: only the ship's picture flies in; the record already stands at (100, 220).
+    p->a = d->charger_niveau();
+    p->b = d->charger_ennemis();
+    for (int i = 0; i < 4; ++i) p->impacts.images[i] = champ<SDL_Surface>(p->a, c->impacts[i]);
+    for (int i = 0; i < 10; ++i) p->images_vaisseau[i] = champ<SDL_Surface>(p->a, c->vaisseau[i]);
+    for (int i = 0; i < 7; ++i) p->tirs[i] = champ<SDL_Surface>(p->a, c->tirs[i]);
+    for (int i = 0; i < 4; ++i) p->sons_tir[i] = champ<Mix_Chunk>(p->a, c->sons_tir[i]);
+    SDL_Surface* repos = p->images_vaisseau[0];
+
+    p->vaisseau = creer_vaisseau(creer_rect(X_DEPART, Y_DEPART, 37, 32), 5, 50, repos, 0,
+                                 champ<SDL_Surface>(p->a, c->explosion), 12, 75, 3, 3);
+    fixer_son_explosion(p->vaisseau, champ<Mix_Chunk>(p->a, c->son_explosion));
+    p->menu = charger_menu_haut();
+    p->monde = creer_monde(p->vaisseau, 0, plateforme_ticks(), repos, repos, repos, repos, repos);
+    if (!sans_vagues) d->creer_vagues(p->monde, p->b);
+
+    p->monde->score = score_initial;
+    p->phase_alerte = ALERTE_AVANT;
+    p->dernier_tir = plateforme_ticks();
+    p->compteur_haut = (int*)calloc(1, sizeof(int));
+    p->compteur_bas = (int*)calloc(1, sizeof(int));
+
+    plateforme_attendre(d->delai_depart);
+    jouer_musique(champ<Mix_Music>(p->a, c->musique));
+
+    for (int i = 0; i < d->nb_couches; ++i) {
+        SDL_Rect r = d->couches[i].rect;
+        p->couches[i] = creer_decor(r, creer_rect(r.x, r.y, r.w, 0), champ<SDL_Surface>(p->a, d->couches[i].image));
+    }
+    charger_modules(&p->images_modules, p->orbite);
+    p->orbite_a = 0;
+    p->orbite_b = NB_POINTS_ORBITE / 2;  // the two modules on opposite sides of the ship
+    p->monde->debut_niveau = plateforme_ticks();
+}
+
+// Entry run: only the ship's picture flies in; the record already stands at (100, 220). No
+// event is read: keys pressed meanwhile wait for the first frames of play.
+static void faire_entree(Partie* p) {
     for (int x = X_ENTREE; x < X_DEPART; x += PAS_ENTREE) {
-        for (int i = 0; i < d->nb_couches; ++i)
-            defiler_decor(couches[i], d->couches[i].vitesses[VITESSE_ENTREE], 0, ecran);
-        poser(image_repos, x, Y_DEPART, ecran);
-        afficher_menu_haut(menu, monde, ecran);
-        plateforme_afficher(ecran);
-        attendre_cadence(&prochaine_image, periode);
+        for (int i = 0; i < p->d->nb_couches; ++i)
+            defiler_decor(p->couches[i], p->d->couches[i].vitesses[VITESSE_ENTREE], 0, p->ecran);
+        poser(p->images_vaisseau[0], x, Y_DEPART, p->ecran);
+        afficher_menu_haut(p->menu, p->monde, p->ecran);
+        plateforme_afficher(p->ecran);
+        attendre_cadence(&p->prochaine_image, p->periode);
     }
+}
 
-    int images = 0;  // frames of the loop shown, for the trace
-    SDL_Event evenement;
-    while (!fin) {
-        a_bouge = 0;
-        Uint32 ecoule = plateforme_ticks() - monde->debut_niveau;
-        if (invincibilite_permanente && vaisseau->invincibilite < 2) vaisseau->invincibilite = 2;
-
-        if (!decor_change && ecoule >= d->moment_changement && victoire == 0) {
-            changer_couches(d, couches, a, &CoucheNiveau::image_changee);
-            decor_change = 1;
-        }
-        if (victoire == 1) changer_couches(d, couches, a, &CoucheNiveau::image_grise);
-        dessiner_couches(d, couches, 0, ecoule, victoire, ecran);
-
-        int arme_avant = vaisseau->arme, vitesse_avant = vaisseau->vitesse;
-        int commande = gerer_evenements(&evenement, vaisseau, son_curseur);
-        if (commande == -1) {
-            abandon = 1;
-            fin = 1;
-            break;
-        }
-        if (commande == 1)
-            trace_ecrire("commande", "\"image\":%d,\"arme\":%d,\"vitesse\":%d,\"arme_avant\":%d,\"vitesse_avant\":%d",
-                         images + 1, vaisseau->arme, vaisseau->vitesse, arme_avant, vitesse_avant);
-        touches = plateforme_touches();
-
-        int tirs_avant = vaisseau->nb_tirs;
-        if (vaisseau->etape_explosion == 0 && !en_retour) {
-            a_bouge = piloter_vaisseau(touches, vaisseau, images_vaisseau[0], images_vaisseau[1], images_vaisseau[2],
-                                       images_vaisseau[3], images_vaisseau[4], images_vaisseau[5],
-                                       images_vaisseau[6], images_vaisseau[7], images_vaisseau[8],
-                                       images_vaisseau[9], compteur_haut, compteur_bas, d->limite_bas);
-            if (plateforme_ticks() > dernier_tir + INTERVALLE_TIR) {
-                a_tire = tirer_vaisseau(touches, vaisseau, t[0], t[1], t[2], t[3], t[4], t[5], t[6], &impacts, s[0],
-                                        s[1], s[2], s[3], rafale);
-                if (a_tire == 1) {
-                    dernier_tir = plateforme_ticks();
-                    rafale = rafale + 1 == 2 ? 0 : rafale + 1;
-                } else {
-                    rafale = 0;
-                }
-            }
-            if (!a_bouge) {
-                fixer_image(vaisseau, vaisseau->invincibilite != 0 ? image_repos_invincible : image_repos);
-                *compteur_haut = 0;
-                *compteur_bas = 0;
-            }
-        } else if (vaisseau->etape_explosion > vaisseau->nb_etapes_explosion || en_retour) {
-            if (!en_retour) {
-                fixer_image(vaisseau, image_repos_invincible);
-                placer_vaisseau(vaisseau, creer_rect(X_ENTREE, Y_DEPART, 37, 32));
-                fixer_invincibilite(vaisseau, INVINCIBILITE_RETOUR);
-                fixer_etape_explosion(vaisseau, 0);
-                en_retour = 1;
+// Steering and fire while the ship is intact; after its explosion, the flight back in from
+// x = -40; while it explodes, nothing.
+static void conduire_vaisseau(Partie* p, const Uint8* touches) {
+    Vaisseau* v = p->vaisseau;
+    SDL_Surface** im = p->images_vaisseau;
+    if (v->etape_explosion == 0 && !p->en_retour) {
+        p->a_bouge = piloter_vaisseau(touches, v, im[0], im[1], im[2], im[3], im[4], im[5], im[6], im[7], im[8],
+                                      im[9], p->compteur_haut, p->compteur_bas, p->d->limite_bas);
+        if (plateforme_ticks() > p->dernier_tir + INTERVALLE_TIR) {
+            SDL_Surface** t = p->tirs;
+            Mix_Chunk** s = p->sons_tir;
+            p->a_tire = tirer_vaisseau(touches, v, t[0], t[1], t[2], t[3], t[4], t[5], t[6], &p->impacts, s[0], s[1],
+                                       s[2], s[3], p->rafale);
+            if (p->a_tire == 1) {
+                p->dernier_tir = plateforme_ticks();
+                p->rafale = p->rafale + 1 == 2 ? 0 : p->rafale + 1;
             } else {
-                deplacer_vaisseau(vaisseau, PAS_RETOUR, 0);
-                if (vaisseau->position.x == X_DEPART) en_retour = 0;
+                p->rafale = 0;  // the fire key is up: the next volley sounds again
             }
         }
-
-        if (vaisseau->modules == 1)
-            afficher_modules(vaisseau, orbite_a, orbite_b, image_module, a_tire, &images_modules, orbite, t[0], t[1],
-                             t[2], t[3], t[4], t[5], t[6], &impacts, ecran);
-        if (a_tire == 1)
-            trace_ecrire("volee", "\"arme\":%d,\"tirs\":%d", vaisseau->arme, vaisseau->nb_tirs - tirs_avant);
-        if (++sous_compteur == 5) {
-            sous_compteur = 0;
-            if (++image_module == NB_IMAGES_MODULE) image_module = 0;
+        if (!p->a_bouge) {
+            fixer_image(v, v->invincibilite != 0 ? im[5] : im[0]);
+            *p->compteur_haut = 0;
+            *p->compteur_bas = 0;
         }
-        if (++orbite_a == NB_POINTS_ORBITE) orbite_a = 0;
-        if (++orbite_b == NB_POINTS_ORBITE) orbite_b = 0;
-        a_tire = 0;
-
-        mettre_a_jour_monde(monde, image_repos, image_repos, creer_rect(0, 0, 640, 480), ecran);
-        dessiner_couches(d, couches, 1, ecoule, victoire, ecran);
-        afficher_menu_haut(menu, monde, ecran);
-
-        if (vaisseau->etape_explosion > vaisseau->nb_etapes_explosion && vaisseau->vie == 0) {
-            fin = 1;
-            partie_perdue = 1;
-            poser(champ<SDL_Surface>(a, c->game_over), X_MESSAGE, Y_MESSAGE, ecran);
+    } else if (v->etape_explosion > v->nb_etapes_explosion || p->en_retour) {
+        if (!p->en_retour) {
+            fixer_image(v, im[5]);
+            placer_vaisseau(v, creer_rect(X_ENTREE, Y_DEPART, 37, 32));
+            fixer_invincibilite(v, INVINCIBILITE_RETOUR);
+            fixer_etape_explosion(v, 0);
+            p->en_retour = 1;
+        } else {
+            deplacer_vaisseau(v, PAS_RETOUR, 0);
+            if (v->position.x == X_DEPART) p->en_retour = 0;
         }
-        if (d->alerte) gerer_alerte(d, a, ecoule, victoire, &phase_alerte, &clignotement, ecran);
-        if (victoire > 0 && ++victoire == FIN_VICTOIRE) fin = 1;
-        if (ecoule >= d->moment_boss && victoire == 0 && boss_vaincu(monde)) {
-            fixer_invincibilite(vaisseau, INVINCIBILITE_VICTOIRE);
-            Mix_FadeOutMusic(FONDU_MUSIQUE);
-            victoire = 1;
-            trace_ecrire("boss_vaincu", "\"niveau\":%d,\"niveau_t\":%u,\"image\":%d", d->numero, (unsigned)ecoule,
-                         images + 1);
-        }
+    }
+}
 
-        plateforme_afficher(ecran);
-        ++images;
-        attendre_cadence(&prochaine_image, periode);
-        if (fin) plateforme_attendre(100);
+// The modules (drawn, and their volley when the ship fired), then their orbit and animation,
+// which run every frame, modules on or not.
+static void animer_modules(Partie* p) {
+    if (p->vaisseau->modules == 1) {
+        SDL_Surface** t = p->tirs;
+        afficher_modules(p->vaisseau, p->orbite_a, p->orbite_b, p->image_module, p->a_tire, &p->images_modules,
+                         p->orbite, t[0], t[1], t[2], t[3], t[4], t[5], t[6], &p->impacts, p->ecran);
+    }
+    if (++p->sous_compteur == 5) {
+        p->sous_compteur = 0;
+        if (++p->image_module == NB_IMAGES_MODULE) p->image_module = 0;
+    }
+    if (++p->orbite_a == NB_POINTS_ORBITE) p->orbite_a = 0;
+    if (++p->orbite_b == NB_POINTS_ORBITE) p->orbite_b = 0;
+}
+
+// One frame of play, in the level's fixed order. Returns 0 when the player quit (that frame
+// is neither drawn further nor shown).
+static int jouer_image(Partie* p) {
+    const DescriptionNiveau* d = p->d;
+    Vaisseau* v = p->vaisseau;
+    SDL_Event evenement;
+    p->a_bouge = 0;
+    Uint32 ecoule = plateforme_ticks() - p->monde->debut_niveau;
+    if (invincibilite_permanente && v->invincibilite < 2) v->invincibilite = 2;
+
+    if (!p->decor_change && ecoule >= d->moment_changement && p->victoire == 0) {
+        changer_couches(d, p->couches, p->a, &CoucheNiveau::image_changee);
+        p->decor_change = 1;
+    }
+    if (p->victoire == 1) changer_couches(d, p->couches, p->a, &CoucheNiveau::image_grise);
+    dessiner_couches(d, p->couches, 0, ecoule, p->victoire, p->ecran);
+
+    int arme_avant = v->arme, vitesse_avant = v->vitesse;
+    int commande = gerer_evenements(&evenement, v, champ<Mix_Chunk>(p->a, d->champs.son_curseur));
+    if (commande == -1) return 0;
+    if (commande == 1)
+        trace_ecrire("commande", "\"image\":%d,\"arme\":%d,\"vitesse\":%d,\"arme_avant\":%d,\"vitesse_avant\":%d",
+                     p->images + 1, v->arme, v->vitesse, arme_avant, vitesse_avant);
+
+    int tirs_avant = v->nb_tirs;
+    conduire_vaisseau(p, plateforme_touches());
+    animer_modules(p);
+    if (p->a_tire == 1) trace_ecrire("volee", "\"arme\":%d,\"tirs\":%d", v->arme, v->nb_tirs - tirs_avant);
+    p->a_tire = 0;
+
+    mettre_a_jour_monde(p->monde, p->images_vaisseau[0], p->images_vaisseau[0], creer_rect(0, 0, 640, 480),
+                        p->ecran);
+    dessiner_couches(d, p->couches, 1, ecoule, p->victoire, p->ecran);
+    afficher_menu_haut(p->menu, p->monde, p->ecran);
+
+    if (v->etape_explosion > v->nb_etapes_explosion && v->vie == 0) {
+        p->fin = 1;
+        p->partie_perdue = 1;
+        poser(champ<SDL_Surface>(p->a, d->champs.game_over), X_MESSAGE, Y_MESSAGE, p->ecran);
+    }
+    if (d->alerte) gerer_alerte(d, p->a, ecoule, p->victoire, &p->phase_alerte, &p->clignotement, p->ecran);
+    if (p->victoire > 0 && ++p->victoire == FIN_VICTOIRE) p->fin = 1;
+    if (ecoule >= d->moment_boss && p->victoire == 0 && boss_vaincu(p->monde)) {
+        fixer_invincibilite(v, INVINCIBILITE_VICTOIRE);
+        Mix_FadeOutMusic(FONDU_MUSIQUE);
+        p->victoire = 1;
+        trace_ecrire("boss_vaincu", "\"niveau\":%d,\"niveau_t\":%u,\"image\":%d", d->numero, (unsigned)ecoule,
+                     p->images + 1);
     }
 
-    if (partie_perdue) {
+    plateforme_afficher(p->ecran);
+    ++p->images;
+    attendre_cadence(&p->prochaine_image, p->periode);
+    if (p->fin) plateforme_attendre(100);
+    return 1;
+}
+
+// Game over pause, quit pause, or the white victory screen; then the result.
+static void finir_partie(Partie* p, ResultatNiveau* resultat) {
+    if (p->partie_perdue) {
         Mix_FadeOutMusic(FONDU_MUSIQUE);
         plateforme_attendre(3000);
         resultat->etat = -1;
-    } else if (abandon) {
+    } else if (p->abandon) {
         Mix_FadeOutMusic(FONDU_MUSIQUE);
         plateforme_attendre(1000);
     } else {
-        SDL_Surface* blanc = champ<SDL_Surface>(a, c->blanc);
+        SDL_Surface* blanc = champ<SDL_Surface>(p->a, p->d->champs.blanc);
         for (int i = 0; i < IMAGES_ECRAN_BLANC; ++i) {
-            poser(blanc, 0, 0, ecran);
-            plateforme_afficher(ecran);
-            attendre_cadence(&prochaine_image, periode);
+            poser(blanc, 0, 0, p->ecran);
+            plateforme_afficher(p->ecran);
+            attendre_cadence(&p->prochaine_image, p->periode);
         }
         resultat->etat = 1;
-        resultat->score = monde->score;
+        resultat->score = p->monde->score;
     }
+}
 
-    // Everything the level built goes with it: the next level starts from nothing.
-    liberer_modules(&images_modules);
-    detruire_monde(monde);
-    detruire_vaisseau(vaisseau);
-    for (int i = 0; i < d->nb_couches; ++i) detruire_decor(couches[i]);
-    liberer_menu_haut(menu);
-    free(compteur_haut);
-    free(compteur_bas);
-    d->liberer_niveau(a);
-    d->liberer_ennemis(b);
+// Everything the level built goes with it: the next level starts from nothing.
+static void liberer_partie(Partie* p) {
+    liberer_modules(&p->images_modules);
+    detruire_monde(p->monde);
+    detruire_vaisseau(p->vaisseau);
+    for (int i = 0; i < p->d->nb_couches; ++i) detruire_decor(p->couches[i]);
+    liberer_menu_haut(p->menu);
+    free(p->compteur_haut);
+    free(p->compteur_bas);
+    p->d->liberer_niveau(p->a);
+    p->d->liberer_ennemis(p->b);
+}
+
+static ResultatNiveau* jouer_niveau(const DescriptionNiveau* d, SDL_Surface* ecran, int score_initial,
+                                    Uint32 periode, SDL_Surface* image_chargement) {
+    ResultatNiveau* resultat = (ResultatNiveau*)malloc(sizeof(ResultatNiveau));
+    resultat->etat = 0;
+    resultat->score = 0;
+    Partie* p = (Partie*)calloc(1, sizeof(Partie));
+    p->d = d;
+    p->ecran = ecran;
+    p->periode = periode;
+    preparer_partie(p, score_initial, image_chargement);
+    faire_entree(p);
+    while (!p->fin) {
+        if (!jouer_image(p)) {
+            p->abandon = 1;
+            p->fin = 1;
+        }
+    }
+    finir_partie(p, resultat);
+    liberer_partie(p);
     trace_ecrire("fin_niveau", "\"niveau\":%d,\"etat\":%d,\"score\":%d,\"images\":%d", d->numero, resultat->etat,
-                 resultat->score, images);
+                 resultat->score, p->images);
+    free(p);
     return resultat;
 }
 
