@@ -2,6 +2,8 @@
 // filters, envelopes, room effects, the peak limiter and the WAV writer.
 #pragma once
 #include <cstddef>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -46,7 +48,7 @@ struct Oscillateur {
     double bruit_tenu = 0, bruit_phase = 0;  // noise held per period: pitched, chip-style noise
 };
 // Next sample at frequency `hz` (noise: its clock rate), advancing the phase.
-double echantillon(Oscillateur& o, double hz);
+inline double echantillon(Oscillateur& o, double hz);
 
 // Topology-preserving state-variable filter (stable under fast cutoff sweeps).
 struct Filtre {
@@ -56,7 +58,7 @@ struct Filtre {
 };
 enum class TypeFiltre { PasseBas, PasseHaut, PasseBande };
 // Filters one sample with cutoff `hz` and resonance `q` (0.5 gentle .. 10 sharp).
-double filtrer(Filtre& f, TypeFiltre type, double x, double hz, double q);
+inline double filtrer(Filtre& f, TypeFiltre type, double x, double hz, double q);
 
 // Attack-decay-sustain-release envelope value at time `t` of a note held `duree` seconds.
 inline double adsr(double t, double duree, double attaque, double declin, double maintien, double relache) {
@@ -99,5 +101,75 @@ std::vector<uint8_t> encoder_wav(const Tampon& t);
 
 // Frequency of MIDI note `n` (69 = A4 = 440 Hz); fractional notes glide between.
 double frequence_midi(double n);
+
+// ---- inline definitions: these run once per sample of every voice ----
+
+// PolyBLEP residual: smooths the jump of a discontinuity that falls inside this sample.
+inline double polyblep(double t, double dt) {
+    if (t < dt) {
+        t /= dt;
+        return t + t - t * t - 1.0;
+    }
+    if (t > 1.0 - dt) {
+        t = (t - 1.0) / dt;
+        return t * t + t + t + 1.0;
+    }
+    return 0.0;
+}
+
+inline double echantillon(Oscillateur& o, double hz) {
+    double dt = std::min(0.49, std::max(0.0, hz) / FREQUENCE);
+    double p = o.phase, v = 0;
+    switch (o.forme) {
+        case Forme::Sinus: v = sinus_tour(p); break;
+        case Forme::Triangle: v = p < 0.5 ? 4 * p - 1 : 3 - 4 * p; break;
+        case Forme::DentScie: v = 2 * p - 1 - polyblep(p, dt); break;
+        case Forme::Carre: {
+            double r = std::clamp(o.rapport, 0.05, 0.95);
+            double p2 = p + 1.0 - r;
+            if (p2 >= 1.0) p2 -= 1.0;
+            v = (p < r ? 1.0 : -1.0) + polyblep(p, dt) - polyblep(p2, dt);
+            v -= 2 * r - 1;  // remove the DC offset of uneven duty cycles
+            break;
+        }
+        case Forme::Bruit: {
+            // New random level each clock tick: a high clock is white noise, a low one grainy.
+            o.bruit_phase += std::max(0.0, hz) / FREQUENCE;
+            if (o.bruit_phase >= 1.0 || o.bruit_tenu == 0) {
+                o.bruit_phase -= std::floor(o.bruit_phase);
+                o.bruit_tenu = o.bruit.reel() * 2 - 1;
+                if (o.bruit_tenu == 0) o.bruit_tenu = 1e-9;
+            }
+            return o.bruit_tenu;
+        }
+    }
+    o.phase += dt;
+    if (o.phase >= 1.0) o.phase -= 1.0;
+    return v;
+}
+
+inline double filtrer(Filtre& f, TypeFiltre type, double x, double hz, double q) {
+    if (hz != f.hz_calcule || q != f.q_calcule) {
+        f.hz_calcule = hz;
+        f.q_calcule = q;
+        double g = std::tan(PI * std::clamp(hz, 10.0, FREQUENCE * 0.45) / FREQUENCE);
+        f.k = 1.0 / std::max(0.1, q);
+        f.a1 = 1.0 / (1.0 + g * (g + f.k));
+        f.a2 = g * f.a1;
+        f.a3 = g * f.a2;
+    }
+    double k = f.k, a1 = f.a1, a2 = f.a2, a3 = f.a3;
+    double v3 = x - f.ic2;
+    double v1 = a1 * f.ic1 + a2 * v3;
+    double v2 = f.ic2 + a2 * f.ic1 + a3 * v3;
+    f.ic1 = 2 * v1 - f.ic1;
+    f.ic2 = 2 * v2 - f.ic2;
+    switch (type) {
+        case TypeFiltre::PasseBas: return v2;
+        case TypeFiltre::PasseHaut: return x - k * v1 - v2;
+        case TypeFiltre::PasseBande: return v1;
+    }
+    return v2;
+}
 
 }  // namespace ag

@@ -55,13 +55,13 @@ void jouer_note(Tampon& t, const Instrument& ins, const Note& n) {
 void jouer_frappe(Tampon& t, Frappe fr, double debut, double velocite, double pan, uint64_t graine) {
     struct Reglage { double duree, volume; };
     static const Reglage reglages[] = {
-        {0.45, 0.95},  // GrosseCaisse
-        {0.30, 0.55},  // CaisseClaire
-        {0.07, 0.16},  // Charleston
-        {0.35, 0.14},  // CharlestonOuvert
-        {1.80, 0.20},  // Cymbale
-        {0.55, 0.60},  // Tom
-        {0.45, 0.55},  // TomAigu
+        {0.45, 0.42},  // GrosseCaisse
+        {0.30, 0.26},  // CaisseClaire
+        {0.07, 0.07},  // Charleston
+        {0.35, 0.06},  // CharlestonOuvert
+        {1.80, 0.09},  // Cymbale
+        {0.55, 0.28},  // Tom
+        {0.45, 0.25},  // TomAigu
     };
     const Reglage& r = reglages[int(fr)];
     size_t d = size_t(std::max(0.0, debut) * FREQUENCE + 0.5), nb = size_t(r.duree * FREQUENCE);

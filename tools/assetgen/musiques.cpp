@@ -25,18 +25,18 @@ const int MAJEUR[7] = {0, 2, 4, 5, 7, 9, 11};
 // Instruments, field order: forme, rapport, attaque, declin, maintien, relache, filtre_hz,
 // filtre_env, resonance, vibrato_hz, vibrato_demi, desaccord, glisse, volume.
 const Instrument LEAD_CARRE = {Forme::Carre, 0.25, 0.004, 0.15, 0.70, 0.10, 3200, 3000, 0.8, 5.5, 0.15, 0, 0, 0.20};
-const Instrument LEAD_SCIE = {Forme::DentScie, 0.5, 0.004, 0.20, 0.65, 0.10, 2400, 3600, 1.2, 5.5, 0.12, 7, 0, 0.20};
+const Instrument LEAD_SCIE = {Forme::DentScie, 0.5, 0.004, 0.20, 0.65, 0.10, 2400, 3600, 1.2, 5.5, 0.12, 7, 0, 0.38};
 const Instrument LEAD_DOUX = {Forme::Triangle, 0.5, 0.030, 0.30, 0.80, 0.35, 0, 0, 0.7, 4.5, 0.18, 0, 0, 0.30};
 const Instrument LEAD_FLUTE = {Forme::Carre, 0.5, 0.040, 0.30, 0.75, 0.30, 1500, 600, 0.7, 5.0, 0.20, 0, 0, 0.22};
-const Instrument BASSE_SCIE = {Forme::DentScie, 0.5, 0.003, 0.12, 0.50, 0.05, 380, 1400, 1.6, 0, 0, 0, 0, 0.36};
-const Instrument BASSE_TRIANGLE = {Forme::Triangle, 0.5, 0.005, 0.20, 0.80, 0.10, 0, 0, 0.7, 0, 0, 0, 0, 0.45};
-const Instrument BASSE_RONDE = {Forme::Carre, 0.5, 0.010, 0.30, 0.70, 0.25, 300, 300, 0.7, 0, 0, 0, 0, 0.32};
-const Instrument NAPPE_SCIE = {Forme::DentScie, 0.5, 0.300, 0.50, 0.80, 0.60, 1100, 0, 0.7, 0, 0, 12, 0, 0.060};
-const Instrument NAPPE_SOMBRE = {Forme::DentScie, 0.5, 0.900, 1.00, 0.85, 1.50, 700, 0, 1.0, 0.3, 0.08, 18, 0, 0.080};
-const Instrument NAPPE_CARRE = {Forme::Carre, 0.5, 0.200, 0.40, 0.70, 0.50, 1400, 0, 0.7, 0, 0, 9, 0, 0.050};
-const Instrument ARPEGE_PINCE = {Forme::Carre, 0.125, 0.002, 0.12, 0.20, 0.08, 3500, 2500, 0.9, 0, 0, 0, 0, 0.085};
-const Instrument ARPEGE_CLOCHE = {Forme::Sinus, 0.5, 0.002, 0.40, 0.10, 0.60, 0, 0, 0.7, 0, 0, 0, 0, 0.16};
-const Instrument ARPEGE_VERRE = {Forme::Triangle, 0.5, 0.003, 0.25, 0.15, 0.40, 0, 0, 0.7, 0, 0, 0, 0, 0.14};
+const Instrument BASSE_SCIE = {Forme::DentScie, 0.5, 0.003, 0.12, 0.50, 0.05, 380, 1400, 1.6, 0, 0, 0, 0, 0.252};
+const Instrument BASSE_TRIANGLE = {Forme::Triangle, 0.5, 0.005, 0.20, 0.80, 0.10, 0, 0, 0.7, 0, 0, 0, 0, 0.315};
+const Instrument BASSE_RONDE = {Forme::Carre, 0.5, 0.010, 0.30, 0.70, 0.25, 300, 300, 0.7, 0, 0, 0, 0, 0.224};
+const Instrument NAPPE_SCIE = {Forme::DentScie, 0.5, 0.300, 0.50, 0.80, 0.60, 1100, 0, 0.7, 0, 0, 12, 0, 0.084};
+const Instrument NAPPE_SOMBRE = {Forme::DentScie, 0.5, 0.900, 1.00, 0.85, 1.50, 700, 0, 1.0, 0.3, 0.08, 18, 0, 0.112};
+const Instrument NAPPE_CARRE = {Forme::Carre, 0.5, 0.200, 0.40, 0.70, 0.50, 1400, 0, 0.7, 0, 0, 9, 0, 0.07};
+const Instrument ARPEGE_PINCE = {Forme::Carre, 0.125, 0.002, 0.12, 0.20, 0.08, 3500, 2500, 0.9, 0, 0, 0, 0, 0.111};
+const Instrument ARPEGE_CLOCHE = {Forme::Sinus, 0.5, 0.002, 0.40, 0.10, 0.60, 0, 0, 0.7, 0, 0, 0, 0, 0.208};
+const Instrument ARPEGE_VERRE = {Forme::Triangle, 0.5, 0.003, 0.25, 0.15, 0.40, 0, 0, 0.7, 0, 0, 0, 0, 0.182};
 const Instrument CONTRE_DOUX = {Forme::Triangle, 0.5, 0.060, 0.30, 0.80, 0.30, 0, 0, 0.7, 4.0, 0.10, 0, 0, 0.16};
 const Instrument CONTRE_CARRE = {Forme::Carre, 0.5, 0.030, 0.20, 0.70, 0.20, 1800, 500, 0.7, 5.0, 0.10, 0, 0, 0.10};
 
@@ -104,12 +104,12 @@ const Section MORT[] = {
 // Farewell: melancholic turning hopeful, G major.
 const Section ADIEU[] = {
     {4, "0 4 5 3", 1, NAPPE | ARPEGE, -1, 0, 0, 3, 0, 0.6, false},
-    {16, "0 4 5 3", 1, MELODIE | NAPPE | ARPEGE | BASSE | BATTERIE, 0, 4, 6, 3, 0, 0.8, true},
+    {16, "0 4 5 3 0 3 4 0", 1, MELODIE | NAPPE | ARPEGE | BASSE | BATTERIE, 0, 4, 6, 3, 0, 0.8, true},
     {8, "5 3 0 4", 1, TOUT | CONTRECHANT, 1, 3, 3, 5, 0, 0.85, true},
-    {16, "0 4 5 3", 1, TOUT | CONTRECHANT, 0, 1, 1, 1, 0, 1.0, true},
+    {16, "0 4 5 3 0 3 4 0", 1, TOUT | CONTRECHANT, 0, 1, 1, 1, 0, 1.0, true},
     {8, "3 4 2 5", 1, MELODIE | NAPPE | ARPEGE | BASSE | BATTERIE, 2, 3, 3, 6, 0, 0.85, true},
     {8, "5 3 0 4", 1, TOUT | CONTRECHANT, 1, 1, 1, 5, 0, 0.95, true},
-    {8, "0 4 5 3", 1, TOUT | CONTRECHANT, 0, 1, 1, 1, 0, 1.0, false},
+    {8, "0 4 5 3 0 3 4 0", 1, TOUT | CONTRECHANT, 0, 1, 1, 1, 0, 1.0, false},
     {4, "0", 1, NAPPE | BASSE | MELODIE | ARPEGE, 0, 0, 0, 0, 0, 0.8, false},
 };
 
