@@ -181,6 +181,22 @@ void remplacer_couleur(Image& im, Px de, Px vers) {
         if (p == de) p = vers;
 }
 
+bool proche_cle(Px c, Px cle, int marge) {
+    return c != cle && std::abs(R(c) - R(cle)) <= marge && std::abs(G(c) - G(cle)) <= marge &&
+           std::abs(B(c) - B(cle)) <= marge;
+}
+
+int ecarter_de_cle(Image& im, Px cle, int marge) {
+    int n = 0;
+    for (auto& p : im.px) {
+        if (!proche_cle(p, cle, marge)) continue;
+        int g = G(cle) + marge + 1 <= 255 ? G(cle) + marge + 1 : G(cle) - marge - 1;
+        p = rgb(R(p), g, B(p));
+        ++n;
+    }
+    return n;
+}
+
 // ---- text ----
 
 static const char* chemin_police(Police p) {
@@ -250,7 +266,10 @@ void texte(Image& im, int x, int y, const std::string& s, int taille, Px c, Poli
         int ox = pen + f->glyph->bitmap_left, oy = y - f->glyph->bitmap_top;
         for (unsigned j = 0; j < bm.rows; ++j)
             for (unsigned i = 0; i < bm.width; ++i) {
-                int a = bm.buffer[j * bm.pitch + i];
+                // Bitmap fonts such as Terminus come as 1-bit glyphs at their native sizes.
+                int a = bm.pixel_mode == FT_PIXEL_MODE_MONO
+                            ? (((bm.buffer[j * bm.pitch + (i >> 3)] >> (7 - (i & 7))) & 1) ? 255 : 0)
+                            : bm.buffer[j * bm.pitch + i];
                 int px = ox + int(i), py = oy + int(j);
                 if (!im.dans(px, py) || a == 0) continue;
                 if (net) {
@@ -318,6 +337,26 @@ void ecrire_png(const Image& im, const std::string& chemin) {
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     std::fclose(fp);
+}
+
+}  // namespace ag
+
+namespace ag {
+
+void coller_tourne(Image& dst, const Image& src, double cx, double cy, double echelle, double angle) {
+    if (echelle <= 0) return;
+    double c = std::cos(angle), s = std::sin(angle);
+    double demi = 0.5 * std::hypot(src.w, src.h) * echelle + 2;
+    int x0 = std::max(0, int(cx - demi)), x1 = std::min(dst.w - 1, int(cx + demi));
+    int y0 = std::max(0, int(cy - demi)), y1 = std::min(dst.h - 1, int(cy + demi));
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            double dx = (x + 0.5 - cx) / echelle, dy = (y + 0.5 - cy) / echelle;
+            // Inverse rotation takes the screen pixel back into the source.
+            double u = c * dx + s * dy + src.w / 2.0, v = -s * dx + c * dy + src.h / 2.0;
+            int iu = int(std::floor(u)), iv = int(std::floor(v));
+            if (src.dans(iu, iv)) dst.px[size_t(y) * dst.w + x] = src.get(iu, iv);
+        }
 }
 
 }  // namespace ag

@@ -67,6 +67,12 @@ Image version_eclair(const Image& src, Px cle, Px nouvelle_cle, double force);  
 Image version_grise(const Image& src);                                            // desaturated
 // Replaces every pixel of colour `de` by `vers` (to move a sprite onto another key).
 void remplacer_couleur(Image& im, Px de, Px vers);
+// True when `c` differs from `cle` but lies within `marge` of it on every channel: such a
+// colour would show as a fringe next to the transparent area.
+bool proche_cle(Px c, Px cle, int marge);
+// Pushes every near-key pixel (see proche_cle) just outside the margin by moving its green
+// channel away from the key's; returns how many pixels moved.
+int ecarter_de_cle(Image& im, Px cle, int marge);
 
 // Text through FreeType. `net` = true thresholds glyph coverage at 50% so no blended
 // fringe appears on keyed pictures; false anti-aliases over the existing pixels.
@@ -79,5 +85,13 @@ std::vector<std::string> couper_lignes(const std::string& s, int taille, int lar
 
 // Writes the image as an 8-bit RGB PNG (alpha dropped), deterministically (no time chunk).
 void ecrire_png(const Image& im, const std::string& chemin);
+
+}  // namespace ag
+
+namespace ag {
+
+// Pastes `src` turned by `angle` radians (clockwise on screen) and scaled by `echelle`, its
+// centre landing on (cx, cy) of `dst`; nearest-neighbour, so no new colours appear.
+void coller_tourne(Image& dst, const Image& src, double cx, double cy, double echelle, double angle);
 
 }  // namespace ag

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         {"shell", ag::generer_shell},       {"hud", ag::generer_hud},
         {"niveaux", ag::generer_niveaux},   {"ennemis", ag::generer_ennemis},
         {"histoires", ag::generer_histoires}, {"sons", ag::generer_sons},
-        {"musiques", ag::generer_musiques},
+        {"musiques", ag::generer_musiques}, {"icone", ag::generer_icone},
     };
     try {
         ag::initialiser_sortie(argv[1]);

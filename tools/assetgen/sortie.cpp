@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <stdexcept>
@@ -69,7 +70,8 @@ void ecrire_planches_contact(const std::string& dossier) {
         for (int i = 0; i < n; ++i) {
             const Image& im = images[i].second;
             int cx = (i % colonnes) * cellule, cy = (i / colonnes) * (cellule + legende);
-            double f = std::min(1.0, std::min(double(vignette) / im.w, double(vignette) / im.h));
+            double f = std::min(double(vignette) / im.w, double(vignette) / im.h);
+            f = f >= 1.0 ? std::min(3.0, std::floor(f)) : f;  // small sprites enlarged to stay readable
             int w = std::max(1, int(im.w * f)), h = std::max(1, int(im.h * f));
             // A checker behind the thumbnail shows the picture's own bounds.
             for (int y = 0; y < h; ++y)

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds the game, the simulator and the test suite with
+# AddressSanitizer and UndefinedBehaviorSanitizer, generates the data and runs every test.
+set -euo pipefail
+racine="$(cd "$(dirname "$0")/.." && pwd)"
+"$racine/scripts/installer-dependances.sh"
+cmake -S "$racine" -B "$racine/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRAGE_SANITIZE=ON
+cmake --build "$racine/build-test" -j"$(nproc)"
+ctest --test-dir "$racine/build-test" --output-on-failure -j"$(nproc)"

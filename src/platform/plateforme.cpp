@@ -1,0 +1,310 @@
+// Platform layer: real SDL, or a virtual clock with scripted input (see plateforme.h).
+// Every input, real or scripted, goes through one path: joystick events become key events,
+// Alt+Enter and F11 switch the display mode, and the key state merges keyboard and gamepad.
+#include "platform/plateforme.h"
+
+#include <string.h>
+#include <time.h>
+
+#include <algorithm>
+#include <deque>
+#include <vector>
+
+#include "platform/manette.h"
+
+namespace {
+
+const Uint32 MODE_JEU = SDL_HWSURFACE | SDL_DOUBLEBUF | SDL_FULLSCREEN | SDL_HWPALETTE;
+
+struct EntreeScript {
+    uint32_t t;
+    uint32_t ordre;  // keeps equal times in script order
+    SDL_Event evenement;
+};
+
+struct Simulation {
+    int active = 0;
+    uint32_t horloge = 0;
+    unsigned int graine = 0;
+    uint32_t nb_flips = 0;
+    std::vector<EntreeScript> script;  // sorted by (t, ordre) before delivery
+    size_t prochaine = 0;              // next script entry to deliver
+    int script_trie = 1;
+    std::deque<SDL_Event> file;
+    Uint8 clavier[SDLK_LAST];
+    ObservateurFlip observateur_flip = nullptr;
+    void* donnees_flip = nullptr;
+    uint32_t limite = 0;
+    ObservateurLimite observateur_limite = nullptr;
+    void* donnees_limite = nullptr;
+};
+
+struct Affichage {
+    SDL_Surface* toile = nullptr;   // what the scenes draw into, 640x480
+    SDL_Surface* video = nullptr;   // what SDL shows
+    int fenetre = 0;
+};
+
+Simulation sim;
+Affichage aff;
+uint32_t nb_flips_reels = 0;
+EtatManette manette;
+Uint8 touches_fusionnees[SDLK_LAST];
+std::deque<SDL_Event> traduits;  // key events made from joystick events, real mode
+
+void trier_script() {
+    if (sim.script_trie) return;
+    std::stable_sort(sim.script.begin() + long(sim.prochaine), sim.script.end(),
+                     [](const EntreeScript& a, const EntreeScript& b) {
+                         return a.t != b.t ? a.t < b.t : a.ordre < b.ordre;
+                     });
+    sim.script_trie = 1;
+}
+
+// The gamepad's key events for one joystick event (the device state is updated).
+void traduire_manette(const SDL_Event& e, const Uint8* clavier, std::deque<SDL_Event>& sortie) {
+    Uint8 avant[SDLK_LAST], apres[SDLK_LAST];
+    touches_manette(&manette, avant);
+    appliquer_evenement_manette(&manette, &e);
+    touches_manette(&manette, apres);
+    SDL_Event evenements[16];
+    int n = evenements_changes(avant, apres, clavier, evenements, 16);
+    for (int i = 0; i < n; ++i) sortie.push_back(evenements[i]);
+}
+
+// Delivers every scripted input due by the current virtual time: the key state changes at
+// once, and the events wait in the queue for the next poll.
+void livrer_entrees() {
+    trier_script();
+    while (sim.prochaine < sim.script.size() && sim.script[sim.prochaine].t <= sim.horloge) {
+        SDL_Event e = sim.script[sim.prochaine].evenement;
+        ++sim.prochaine;
+        if (e.type == SDL_JOYBUTTONDOWN || e.type == SDL_JOYBUTTONUP || e.type == SDL_JOYAXISMOTION ||
+            e.type == SDL_JOYHATMOTION) {
+            traduire_manette(e, sim.clavier, sim.file);
+            continue;
+        }
+        if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
+            sim.clavier[e.key.keysym.sym] = e.type == SDL_KEYDOWN;
+            int mod = KMOD_NONE;
+            if (sim.clavier[SDLK_LALT]) mod |= KMOD_LALT;
+            if (sim.clavier[SDLK_RALT]) mod |= KMOD_RALT;
+            if (sim.clavier[SDLK_LCTRL]) mod |= KMOD_LCTRL;
+            if (sim.clavier[SDLK_LSHIFT]) mod |= KMOD_LSHIFT;
+            e.key.keysym.mod = SDLMod(mod);
+        }
+        sim.file.push_back(e);
+    }
+}
+
+void avancer(uint32_t ms) {
+    sim.horloge += ms;
+    if (sim.limite && sim.horloge >= sim.limite && sim.observateur_limite)
+        sim.observateur_limite(sim.horloge, sim.donnees_limite);
+}
+
+void ajouter_script(uint32_t t, const SDL_Event& e) {
+    EntreeScript s;
+    s.t = t;
+    s.ordre = uint32_t(sim.script.size());
+    s.evenement = e;
+    sim.script.push_back(s);
+    sim.script_trie = 0;
+}
+
+int evenement_brut(SDL_Event* e) {
+    if (!traduits.empty()) {
+        *e = traduits.front();
+        traduits.pop_front();
+        return 1;
+    }
+    if (sim.active) {
+        livrer_entrees();
+        if (sim.file.empty()) return 0;
+        *e = sim.file.front();
+        sim.file.pop_front();
+        return 1;
+    }
+    return SDL_PollEvent(e);
+}
+
+bool est_bascule(const SDL_Event& e) {
+    if (e.type != SDL_KEYDOWN) return false;
+    SDLKey k = e.key.keysym.sym;
+    return k == SDLK_F11 || ((k == SDLK_RETURN || k == SDLK_KP_ENTER) && (e.key.keysym.mod & KMOD_ALT));
+}
+
+// Twice the canvas into the window, both 32-bit (the canvas is in the display format).
+void doubler(SDL_Surface* src, SDL_Surface* dst) {
+    if (src->format->BytesPerPixel != 4 || dst->format->BytesPerPixel != 4 || dst->w < 2 * src->w ||
+        dst->h < 2 * src->h) {
+        SDL_SoftStretch(src, NULL, dst, NULL);
+        return;
+    }
+    if (SDL_MUSTLOCK(dst)) SDL_LockSurface(dst);
+    for (int y = 0; y < src->h; ++y) {
+        const Uint32* s = (const Uint32*)((const Uint8*)src->pixels + y * src->pitch);
+        Uint32* d0 = (Uint32*)((Uint8*)dst->pixels + (2 * y) * dst->pitch);
+        Uint32* d1 = (Uint32*)((Uint8*)dst->pixels + (2 * y + 1) * dst->pitch);
+        for (int x = 0; x < src->w; ++x) d0[2 * x] = d0[2 * x + 1] = s[x];
+        memcpy(d1, d0, size_t(src->w) * 8);
+    }
+    if (SDL_MUSTLOCK(dst)) SDL_UnlockSurface(dst);
+}
+
+}  // namespace
+
+uint32_t plateforme_ticks(void) { return sim.active ? sim.horloge : SDL_GetTicks(); }
+
+void plateforme_attendre(uint32_t ms) {
+    if (sim.active)
+        avancer(ms);
+    else
+        SDL_Delay(ms);
+}
+
+int plateforme_evenement(SDL_Event* evenement) {
+    SDL_Event e;
+    while (evenement_brut(&e)) {
+        if (e.type == SDL_JOYBUTTONDOWN || e.type == SDL_JOYBUTTONUP || e.type == SDL_JOYAXISMOTION ||
+            e.type == SDL_JOYHATMOTION || e.type == SDL_JOYBALLMOTION) {
+            // Only real devices get here: scripted joystick input is translated on delivery.
+            traduire_manette(e, SDL_GetKeyState(NULL), traduits);
+            continue;
+        }
+        if (est_bascule(e)) {
+            plateforme_basculer_fenetre();
+            continue;
+        }
+        if (e.type == SDL_KEYUP) {
+            Uint8 tenues[SDLK_LAST];
+            touches_manette(&manette, tenues);
+            if (tenues[e.key.keysym.sym]) continue;  // the gamepad still holds it
+        }
+        *evenement = e;
+        return 1;
+    }
+    return 0;
+}
+
+Uint8* plateforme_touches(void) {
+    const Uint8* clavier;
+    if (sim.active) {
+        livrer_entrees();
+        clavier = sim.clavier;
+    } else {
+        clavier = SDL_GetKeyState(NULL);
+    }
+    touches_manette(&manette, touches_fusionnees);
+    for (int k = 0; k < SDLK_LAST; ++k) touches_fusionnees[k] |= clavier[k];
+    return touches_fusionnees;
+}
+
+int plateforme_afficher(SDL_Surface* ecran) {
+    SDL_Surface* montre = ecran;
+    if (ecran && ecran == aff.toile && aff.video) {
+        if (aff.fenetre)
+            doubler(aff.toile, aff.video);
+        else
+            SDL_BlitSurface(aff.toile, NULL, aff.video, NULL);
+        montre = aff.video;
+    }
+    int r = SDL_Flip(montre);
+    if (!sim.active) {
+        ++nb_flips_reels;
+        return r;
+    }
+    uint32_t t = sim.horloge;
+    ++sim.nb_flips;
+    if (sim.observateur_flip) sim.observateur_flip(montre, t, sim.donnees_flip);
+    avancer(1);
+    return r;
+}
+
+SDL_Surface* plateforme_ouvrir_ecran(void) {
+    aff.video = SDL_SetVideoMode(640, 480, 32, MODE_JEU);
+    if (!aff.video) return NULL;
+    aff.fenetre = 0;
+    if (!aff.toile) {
+        SDL_Surface* brute = SDL_CreateRGBSurface(SDL_SWSURFACE, 640, 480, 32, 0, 0, 0, 0);
+        aff.toile = brute ? SDL_DisplayFormat(brute) : NULL;
+        SDL_FreeSurface(brute);
+        if (!aff.toile) return NULL;
+    }
+    if (!sim.active && SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && SDL_NumJoysticks() > 0) {
+        SDL_JoystickOpen(0);
+        SDL_JoystickEventState(SDL_ENABLE);
+    }
+    return aff.toile;
+}
+
+int plateforme_basculer_fenetre(void) {
+    if (!aff.video) return -1;
+    int fenetre = !aff.fenetre;
+    SDL_Surface* v = fenetre ? SDL_SetVideoMode(1280, 960, 32, SDL_SWSURFACE) : SDL_SetVideoMode(640, 480, 32, MODE_JEU);
+    if (!v) {
+        // Put the old mode back; the canvas is untouched either way.
+        v = aff.fenetre ? SDL_SetVideoMode(1280, 960, 32, SDL_SWSURFACE) : SDL_SetVideoMode(640, 480, 32, MODE_JEU);
+        if (v) aff.video = v;
+        return -1;
+    }
+    aff.video = v;
+    aff.fenetre = fenetre;
+    SDL_ShowCursor(0);
+    return 0;
+}
+
+int plateforme_en_fenetre(void) { return aff.fenetre; }
+
+SDL_Surface* plateforme_surface_affichee(void) { return aff.video; }
+
+unsigned int plateforme_graine(void) { return sim.active ? sim.graine : (unsigned int)time(NULL); }
+
+void plateforme_simuler(unsigned int graine) {
+    sim.active = 1;
+    sim.horloge = 0;
+    sim.graine = graine;
+    sim.nb_flips = 0;
+    sim.script.clear();
+    sim.prochaine = 0;
+    sim.script_trie = 1;
+    sim.file.clear();
+    traduits.clear();
+    memset(sim.clavier, 0, sizeof sim.clavier);
+    memset(&manette, 0, sizeof manette);
+}
+
+int plateforme_est_simulee(void) { return sim.active; }
+
+void plateforme_script_touche(uint32_t t, SDLKey touche, int appui) {
+    SDL_Event e;
+    memset(&e, 0, sizeof e);
+    e.type = appui ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.type = e.type;
+    e.key.state = appui ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = touche;
+    e.key.keysym.mod = KMOD_NONE;
+    ajouter_script(t, e);
+}
+
+void plateforme_script_quitter(uint32_t t) {
+    SDL_Event e;
+    memset(&e, 0, sizeof e);
+    e.type = SDL_QUIT;
+    ajouter_script(t, e);
+}
+
+void plateforme_script_evenement(uint32_t t, const SDL_Event* evenement) { ajouter_script(t, *evenement); }
+
+void plateforme_observer_flips(ObservateurFlip observateur, void* donnees) {
+    sim.observateur_flip = observateur;
+    sim.donnees_flip = donnees;
+}
+
+void plateforme_limiter(uint32_t limite, ObservateurLimite observateur, void* donnees) {
+    sim.limite = limite;
+    sim.observateur_limite = observateur;
+    sim.donnees_limite = donnees;
+}
+
+uint32_t plateforme_nb_flips(void) { return sim.active ? sim.nb_flips : nb_flips_reels; }

@@ -1,0 +1,74 @@
+// Platform layer: the only code that touches SDL's clock, event queue, key state and flip.
+// Real mode forwards to SDL; simulated mode (the headless simulator and the tests) runs a
+// virtual clock and plays back scripted input, so whole scenes run fast and deterministically.
+#pragma once
+#include <SDL.h>
+#include <stdint.h>
+
+// Milliseconds since start-up (SDL_GetTicks in real mode; the virtual clock when simulated).
+uint32_t plateforme_ticks(void);
+
+// Waits `ms` milliseconds (SDL_Delay). Simulated: advances the virtual clock at once.
+void plateforme_attendre(uint32_t ms);
+
+// Takes the next pending event into *evenement and returns 1, or returns 0 when the queue is
+// empty (SDL_PollEvent). Simulated: scripted inputs that are due by now are queued first.
+int plateforme_evenement(SDL_Event* evenement);
+
+// The key state array indexed by SDLK_* values (SDL_GetKeyState(NULL)). The array is owned
+// by the platform layer and stays valid for the whole run. Simulated: it reflects the
+// scripted presses and releases delivered so far.
+Uint8* plateforme_touches(void);
+
+// Shows the frame (SDL_Flip). When `ecran` is the canvas of plateforme_ouvrir_ecran, it is
+// first copied to the display, scaled twice in the window mode. Simulated: the virtual clock
+// advances by 1 ms, so loops that never wait still move in time; every flip is reported to the
+// flip observer.
+int plateforme_afficher(SDL_Surface* ecran);
+
+// Opens the display: 640x480x32, full screen, double-buffered (the game's mode), and the first
+// joystick if there is one (none is not an error). Returns the 640x480 canvas every scene
+// draws into, which stays the same surface whatever the display mode; NULL (with SDL's error)
+// when the display cannot be opened.
+SDL_Surface* plateforme_ouvrir_ecran(void);
+// Switches between the 640x480 full screen and a 1280x960 window showing the canvas scaled
+// twice (nearest neighbour). Alt+Enter and F11 call it; scenes never see those keys. The
+// clock is not touched. Returns 0, or -1 when the new mode cannot be set (the old one stays).
+int plateforme_basculer_fenetre(void);
+// 1 in the window mode.
+int plateforme_en_fenetre(void);
+// The surface actually on the display (the canvas itself is what scenes draw into).
+SDL_Surface* plateforme_surface_affichee(void);
+
+// Seed for the wave scripts' random generator: the calendar time in seconds in real mode,
+// the simulator's fixed seed when simulated.
+unsigned int plateforme_graine(void);
+
+// ---- simulated mode (used by the simulator and the tests) ----
+
+// Switches to simulated mode with a virtual clock starting at 0, an empty input script, all
+// keys up and the given seed. May be called again to reset everything between runs.
+void plateforme_simuler(unsigned int graine);
+// 1 while in simulated mode.
+int plateforme_est_simulee(void);
+
+// Scripts a key press (appui 1) or release (appui 0) at virtual time `t` (ms since the
+// simulation started). Inputs are delivered in time order, equal times in script order.
+void plateforme_script_touche(uint32_t t, SDLKey touche, int appui);
+// Scripts a window close (SDL_QUIT) at virtual time `t`.
+void plateforme_script_quitter(uint32_t t);
+// Scripts an arbitrary event at time `t` (joystick events, for instance).
+void plateforme_script_evenement(uint32_t t, const SDL_Event* evenement);
+
+// Called after every flip, with the surface on the display and the virtual time (simulated
+// mode only).
+typedef void (*ObservateurFlip)(SDL_Surface* ecran, uint32_t t, void* donnees);
+void plateforme_observer_flips(ObservateurFlip observateur, void* donnees);
+
+// Called whenever the virtual clock passes `limite` (simulated mode only): the simulator uses
+// it to stop a run that takes too long. 0 = no limit.
+typedef void (*ObservateurLimite)(uint32_t t, void* donnees);
+void plateforme_limiter(uint32_t limite, ObservateurLimite observateur, void* donnees);
+
+// Number of flips since start-up (or since plateforme_simuler).
+uint32_t plateforme_nb_flips(void);

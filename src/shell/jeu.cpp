@@ -1,0 +1,120 @@
+// Start-up and scene sequence (see jeu.h).
+#include "shell/jeu.h"
+
+#include <SDL_mixer.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "core/ressources.h"
+#include "cutscene/interlude.h"
+#include "cutscene/intro.h"
+#include "level/niveau.h"
+#include "platform/plateforme.h"
+#include "platform/trace.h"
+#include "shell/cadence.h"
+#include "shell/presentation.h"
+
+SDL_Surface* ouvrir_affichage_et_son(void) {
+    SDL_Surface* ecran = plateforme_ouvrir_ecran();
+    if (!ecran) echec_fatal("cannot open the 640x480 32-bit display: %s", SDL_GetError());
+    Uint32 sous_systemes = SDL_INIT_AUDIO | SDL_INIT_VIDEO;
+    if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0) {
+        printf("Warning: Couldn't set 44100 Hz 16-bit audio\n Reason: %s\n", SDL_GetError());
+        // SDL 1.2 fails the whole SDL_Init when its audio part fails: without a sound device
+        // the game must still start, silently.
+        sous_systemes = SDL_INIT_VIDEO;
+    }
+    if (SDL_Init(sous_systemes) < 0) {
+        printf("Unable to init SDL: %s\n", SDL_GetError());
+        fflush(stdout);
+        exit(1);
+    }
+    SDL_ShowCursor(0);
+    return ecran;
+}
+
+void charger_images_shell(ImagesShell* images) {
+    images->coin = charger_bmp("./Images/Coin.bmp", 1, 0, 0, 0);
+    images->titre = charger_image("./Images/Titre.png", 0, 0, 0, 0);
+    images->programmer = charger_image("./Images/Programmer.png", 0, 0, 0, 0);
+    images->keyboard = charger_image("./Images/Keyboard.png", 0, 0, 0, 0);
+    images->chargement = charger_image("./Images/Chargement.png", 0, 0, 0, 0);
+    images->loading1 = charger_image("./Images/Loading1.png", 0, 0, 0, 0);
+    images->loading2 = charger_image("./Images/Loading2.png", 0, 0, 0, 0);
+}
+
+void liberer_images_shell(ImagesShell* images) {
+    SDL_Surface** toutes[] = {&images->coin,       &images->titre,    &images->programmer, &images->keyboard,
+                              &images->chargement, &images->loading1, &images->loading2};
+    for (SDL_Surface** s : toutes) {
+        SDL_FreeSurface(*s);
+        *s = NULL;
+    }
+}
+
+int scene_presentation(SDL_Surface* ecran, const ImagesShell* images) {
+    trace_ecrire("scene", "\"nom\":\"presentation\"");
+    int r = afficher_presentation(ecran, images->programmer, images->keyboard);
+    trace_ecrire("fin_scene", "\"nom\":\"presentation\",\"resultat\":%d", r);
+    return r;
+}
+
+void scene_intro(SDL_Surface* ecran, const ImagesShell* images) {
+    trace_ecrire("scene", "\"nom\":\"intro\"");
+    raconter_intro(ecran, PERIODE_IMAGE, images->loading1);
+    trace_ecrire("fin_scene", "\"nom\":\"intro\",\"resultat\":null");
+}
+
+int scene_menu(SDL_Surface* ecran, const ImagesShell* images) {
+    trace_ecrire("scene", "\"nom\":\"menu\"");
+    int r = menu_titre(ecran, images->titre, images->coin);
+    trace_ecrire("fin_scene", "\"nom\":\"menu\",\"resultat\":%d", r);
+    return r;
+}
+
+static int finir_niveau(const char* nom, ResultatNiveau* resultat) {
+    int etat = resultat->etat;
+    trace_ecrire("fin_scene", "\"nom\":\"%s\",\"resultat\":%d", nom, etat);
+    free(resultat);
+    return etat;
+}
+
+int scene_niveau_1(SDL_Surface* ecran, const ImagesShell* images) {
+    trace_ecrire("scene", "\"nom\":\"niveau1\"");
+    return finir_niveau("niveau1", jouer_niveau_1(ecran, 0, 0, PERIODE_IMAGE, images->chargement));
+}
+
+void scene_interlude(SDL_Surface* ecran, const ImagesShell* images) {
+    trace_ecrire("scene", "\"nom\":\"interlude\"");
+    raconter_interlude(ecran, PERIODE_IMAGE, images->loading1);
+    trace_ecrire("fin_scene", "\"nom\":\"interlude\",\"resultat\":null");
+}
+
+int scene_niveau_2(SDL_Surface* ecran, const ImagesShell* images) {
+    trace_ecrire("scene", "\"nom\":\"niveau2\"");
+    return finir_niveau("niveau2", jouer_niveau_2(ecran, 0, 0, PERIODE_IMAGE, images->loading2));
+}
+
+const ScenesJeu SCENES_JEU = {scene_presentation, scene_intro,     scene_menu,
+                              scene_niveau_1,     scene_interlude, scene_niveau_2};
+
+void jouer_sequence_avec(SDL_Surface* ecran, const ImagesShell* images, const ScenesJeu* scenes) {
+    scenes->presentation(ecran, images);
+    scenes->intro(ecran, images);
+    while (scenes->menu(ecran, images) == 1) {
+        if (scenes->niveau_1(ecran, images) == 1) {
+            scenes->interlude(ecran, images);
+            scenes->niveau_2(ecran, images);
+        }
+    }
+}
+
+void jouer_sequence(SDL_Surface* ecran, const ImagesShell* images) { jouer_sequence_avec(ecran, images, &SCENES_JEU); }
+
+int SDL_main(int, char**) {
+    SDL_Surface* ecran = ouvrir_affichage_et_son();
+    ImagesShell images;
+    charger_images_shell(&images);
+    jouer_sequence(ecran, &images);
+    return 1;
+}

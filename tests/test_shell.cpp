@@ -1,0 +1,179 @@
+// The shell's scenes on the virtual clock: splash guard, menu passes and blink, frame pacing,
+// and the whole sequence through the simulator.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "outils_sdl.h"
+#include "platform/plateforme.h"
+#include "shell/cadence.h"
+#include "shell/jeu.h"
+#include "shell/presentation.h"
+
+namespace {
+
+struct ImagesTest {
+    SDL_Surface* premiere = image_unie(640, 480, 200, 0, 0);
+    SDL_Surface* seconde = image_unie(640, 480, 0, 0, 200);
+    SDL_Surface* curseur = image_unie(8, 8, 0, 255, 0);
+    ~ImagesTest() {
+        SDL_FreeSurface(premiere);
+        SDL_FreeSurface(seconde);
+        SDL_FreeSurface(curseur);
+    }
+};
+
+}  // namespace
+
+TEST(Presentation, ReturnIsIgnoredDuringTheFirstElevenFramesOfEachPicture) {
+    SDL_Surface* ecran = ecran_de_test();
+    ImagesTest im;
+    plateforme_simuler(1);
+    // Frame k of a picture reads the events due at k + 1: a press at 11 meets frame 10.
+    plateforme_script_touche(11, SDLK_RETURN, 1);
+    plateforme_script_touche(12, SDLK_RETURN, 1);  // frame 11: first picture done
+    plateforme_script_touche(20, SDLK_RETURN, 1);  // frame 7 of the second picture: ignored
+    plateforme_script_touche(30, SDLK_RETURN, 1);  // frame 17 of the second picture
+    EXPECT_EQ(afficher_presentation(ecran, im.premiere, im.seconde), 1);
+    EXPECT_EQ(plateforme_nb_flips(), 12u + 18u);
+}
+
+TEST(Presentation, EscapeDoesNothingAndWindowCloseEndsOnlyThePicture) {
+    SDL_Surface* ecran = ecran_de_test();
+    ImagesTest im;
+    plateforme_simuler(1);
+    plateforme_script_touche(20, SDLK_ESCAPE, 1);
+    plateforme_script_quitter(40);  // frame 39 ends the first picture
+    plateforme_script_quitter(41);  // frame 0 of the second picture ends it
+    afficher_presentation(ecran, im.premiere, im.seconde);
+    EXPECT_EQ(plateforme_nb_flips(), 41u);
+}
+
+// Pass k of the menu flips at 251 k, reads its events at 251 k + 1, then waits 250 ms.
+TEST(MenuTitre, ReturnAndEscapeAreIgnoredInTheFirstPassButWindowCloseIsNot) {
+    SDL_Surface* ecran = ecran_de_test();
+    ImagesTest im;
+    plateforme_simuler(1);
+    plateforme_script_touche(0, SDLK_RETURN, 1);
+    plateforme_script_touche(1, SDLK_ESCAPE, 1);
+    plateforme_script_touche(300, SDLK_ESCAPE, 1);  // read in pass 2
+    EXPECT_EQ(menu_titre(ecran, im.premiere, im.curseur), 0);
+    EXPECT_EQ(plateforme_nb_flips(), 3u);
+
+    plateforme_simuler(1);
+    plateforme_script_quitter(0);
+    EXPECT_EQ(menu_titre(ecran, im.premiere, im.curseur), 0);
+    EXPECT_EQ(plateforme_nb_flips(), 1u);
+}
+
+TEST(MenuTitre, ReturnAfterTheFirstPassPlaysEvenWithAnEscapeInTheSamePass) {
+    SDL_Surface* ecran = ecran_de_test();
+    ImagesTest im;
+    plateforme_simuler(1);
+    plateforme_script_touche(260, SDLK_RETURN, 1);
+    EXPECT_EQ(menu_titre(ecran, im.premiere, im.curseur), 1);
+    EXPECT_EQ(plateforme_nb_flips(), 3u);
+    EXPECT_LT(plateforme_ticks(), 3u * 251u);  // returned inside the pass, before its wait
+
+    plateforme_simuler(1);
+    plateforme_script_touche(255, SDLK_ESCAPE, 1);
+    plateforme_script_touche(256, SDLK_RETURN, 1);
+    EXPECT_EQ(menu_titre(ecran, im.premiere, im.curseur), 1);
+}
+
+namespace {
+std::string g_curseur_vu;
+void noter_curseur(SDL_Surface* ecran, uint32_t, void*) {
+    g_curseur_vu += lire_pixel(ecran, 161, 401) == 0x00FF00 ? 'X' : '.';
+}
+}  // namespace
+
+TEST(MenuTitre, CursorBlinksTwoPassesOnTwoOffAtFourRedrawsPerSecond) {
+    SDL_Surface* ecran = ecran_de_test();
+    ImagesTest im;
+    plateforme_simuler(1);
+    g_curseur_vu.clear();
+    plateforme_observer_flips(noter_curseur, nullptr);
+    plateforme_script_touche(9 * 251 + 1, SDLK_ESCAPE, 1);  // read in pass 9
+    EXPECT_EQ(menu_titre(ecran, im.premiere, im.curseur), 0);
+    plateforme_observer_flips(nullptr, nullptr);
+    EXPECT_EQ(g_curseur_vu, "XX..XX..XX");
+}
+
+TEST(Cadence, WaitsForTheSlotAndNeverMakesUpALateFrame) {
+    plateforme_simuler(1);
+    Uint32 prochaine = 0;
+    attendre_cadence(&prochaine, 13);  // first frame: no wait
+    EXPECT_EQ(plateforme_ticks(), 0u);
+    EXPECT_EQ(prochaine, 13u);
+    plateforme_attendre(5);
+    attendre_cadence(&prochaine, 13);  // waits the 8 ms left
+    EXPECT_EQ(plateforme_ticks(), 13u);
+    EXPECT_EQ(prochaine, 26u);
+    plateforme_attendre(40);  // a slow frame: no wait, next slot from now
+    attendre_cadence(&prochaine, 13);
+    EXPECT_EQ(plateforme_ticks(), 53u);
+    EXPECT_EQ(prochaine, 66u);
+}
+
+namespace {
+// Stand-in scenes that log their calls; the menu and level 1 answer from scripts.
+std::string g_journal;
+std::vector<int> g_menus, g_niveaux;
+int faux_presentation(SDL_Surface*, const ImagesShell*) { g_journal += "P"; return 1; }
+void faux_intro(SDL_Surface*, const ImagesShell*) { g_journal += "I"; }
+int faux_menu(SDL_Surface*, const ImagesShell*) {
+    g_journal += "M";
+    int r = g_menus.front();
+    g_menus.erase(g_menus.begin());
+    return r;
+}
+int faux_niveau_1(SDL_Surface*, const ImagesShell*) {
+    g_journal += "1";
+    int r = g_niveaux.front();
+    g_niveaux.erase(g_niveaux.begin());
+    return r;
+}
+void faux_interlude(SDL_Surface*, const ImagesShell*) { g_journal += "S"; }
+int faux_niveau_2(SDL_Surface*, const ImagesShell*) { g_journal += "2"; return -1; }
+const ScenesJeu k_faux = {faux_presentation, faux_intro, faux_menu, faux_niveau_1, faux_interlude, faux_niveau_2};
+}  // namespace
+
+TEST(Sequence, OnlyAWonLevelOneLeadsToTheInterludeAndLevelTwoThenTheMenuComesBack) {
+    g_journal.clear();
+    g_menus = {1, 1, 1, 1, 0};
+    g_niveaux = {-1, 0, 1, 1};
+    jouer_sequence_avec(nullptr, nullptr, &k_faux);
+    EXPECT_EQ(g_journal, "PIM1M1M1S2M1S2M");
+}
+
+TEST(Sequence, WholeGameWithTheSimulatorEndsOnTheMenu) {
+    // Return on each splash picture (frames 11), then window close wherever the game is: every
+    // scene ends on it, and the last one to see it is the menu, which ends the game.
+    RunSimulateur r = lancer_simulateur("--scene jeu --temps-max 900000",
+                                        "12 RETURN down\n24 RETURN down\n"
+                                        "30 QUIT\n400000 QUIT\n800000 QUIT\n");
+    ASSERT_EQ(r.statut, 0) << r.sortie;
+    auto fins = evenements(r, "fin_scene");
+    ASSERT_GE(fins.size(), 3u);
+    EXPECT_EQ(valeur_texte(fins[0], "nom"), "presentation");
+    EXPECT_EQ(valeur_texte(fins.back(), "nom"), "menu");
+    EXPECT_EQ(valeur_entiere(fins.back(), "resultat"), 0);
+}
+
+TEST(Sequence, AMissingShellPictureStopsTheGameWithOneLineNamingIt) {
+    char modele[] = "/tmp/mirage_runXXXXXX";
+    std::string dossier = mkdtemp(modele);
+    std::string cmd = "cp -r '" MIRAGE_RUN_DIR "/Images' '" + dossier + "/' && rm '" + dossier + "/Images/Keyboard.png'";
+    ASSERT_EQ(system(cmd.c_str()), 0);
+    RunSimulateur r = lancer_simulateur("--scene menu --temps-max 5000", "", dossier);
+    EXPECT_EQ(r.statut, 1);
+    EXPECT_NE(r.sortie.find("./Images/Keyboard.png"), std::string::npos) << r.sortie;
+    EXPECT_EQ(r.sortie.find("simulateur: scene"), std::string::npos);
+
+    ASSERT_EQ(system(("printf 'not a picture' > '" + dossier + "/Images/Keyboard.png'").c_str()), 0);
+    r = lancer_simulateur("--scene menu --temps-max 5000", "", dossier);
+    EXPECT_EQ(r.statut, 1);
+    EXPECT_NE(r.sortie.find("./Images/Keyboard.png"), std::string::npos) << r.sortie;
+    system(("rm -rf '" + dossier + "'").c_str());
+}

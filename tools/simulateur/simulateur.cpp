@@ -1,0 +1,179 @@
+// Headless simulator: runs the real game code with SDL's dummy video driver, no audio device,
+// a virtual clock and scripted input, and writes traces and screenshots.
+//   simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2 [--entrees FILE]
+//              [--graine N] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
+//              [--entrees-hasard SEED [--duree-hasard MS]] [--mesures FILE]
+// Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
+#include <SDL.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "capture.h"
+#include "entrees.h"
+#include "hasard_entrees.h"
+#include "platform/plateforme.h"
+#include "platform/trace.h"
+#include "shell/jeu.h"
+
+namespace {
+
+struct Capture {
+    uint32_t ms;
+    std::string fichier;
+    bool faite;
+};
+
+struct Etat {
+    std::string scene;
+    FILE* mesures = nullptr;  // one line per flip: virtual ms, wall µs since start, wall µs of the frame
+    std::chrono::steady_clock::time_point dernier_flip;
+    std::vector<Capture> captures;
+    FILE* trace = nullptr;
+    std::chrono::steady_clock::time_point debut;
+};
+
+Etat g;
+
+void sur_flip(SDL_Surface* ecran, uint32_t t, void*) {
+    if (g.mesures) {
+        // In simulated mode every wait is instant, so the wall time between two flips is the
+        // frame's own work: update, drawing and flip.
+        auto maintenant = std::chrono::steady_clock::now();
+        auto us = [](std::chrono::steady_clock::duration d) {
+            return (long long)std::chrono::duration_cast<std::chrono::microseconds>(d).count();
+        };
+        fprintf(g.mesures, "%u %lld %lld\n", (unsigned)t, us(maintenant - g.debut), us(maintenant - g.dernier_flip));
+        g.dernier_flip = maintenant;
+    }
+    for (Capture& c : g.captures)
+        if (!c.faite && c.ms <= t) {
+            ecrire_capture_png(ecran, c.fichier.c_str());
+            c.faite = true;
+        }
+}
+
+double secondes_ecoulees() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - g.debut).count();
+}
+
+void resumer(const char* fin) {
+    printf("simulateur: scene %s %s at %u ms virtual, %u frames, %.2f s wall\n", g.scene.c_str(), fin,
+           (unsigned)plateforme_ticks(), (unsigned)plateforme_nb_flips(), secondes_ecoulees());
+    fflush(stdout);
+}
+
+void sur_limite(uint32_t, void*) {
+    resumer("stopped by --temps-max");
+    if (g.trace) fclose(g.trace);
+    exit(2);
+}
+
+int usage(const char* raison) {
+    fprintf(stderr,
+            "simulateur: %s\nusage: simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2\n"
+            "                  [--entrees FILE] [--graine N] [--trace FILE] [--capture MS:FILE.png]...\n"
+            "                  [--temps-max MS] [--entrees-hasard SEED [--duree-hasard MS]]\n"
+            "                  [--mesures FILE]\n",
+            raison);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* entrees = nullptr;
+    const char* trace = nullptr;
+    unsigned long graine = 1;
+    unsigned long temps_max = 0;
+    long hasard_entrees = -1;
+    unsigned long duree_hasard = 120000;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        bool suivant = i + 1 < argc;
+        if (a == "--scene" && suivant) g.scene = argv[++i];
+        else if (a == "--entrees" && suivant) entrees = argv[++i];
+        else if (a == "--trace" && suivant) trace = argv[++i];
+        else if (a == "--graine" && suivant) graine = strtoul(argv[++i], nullptr, 10);
+        else if (a == "--temps-max" && suivant) temps_max = strtoul(argv[++i], nullptr, 10);
+        else if (a == "--mesures" && suivant) {
+            g.mesures = fopen(argv[++i], "w");
+            if (!g.mesures) return usage("cannot write the --mesures file");
+        } else if (a == "--entrees-hasard" && suivant) hasard_entrees = long(strtoul(argv[++i], nullptr, 10));
+        else if (a == "--duree-hasard" && suivant) duree_hasard = strtoul(argv[++i], nullptr, 10);
+        else if (a == "--capture" && suivant) {
+            std::string v = argv[++i];
+            size_t deux_points = v.find(':');
+            if (deux_points == std::string::npos || deux_points == 0) return usage("--capture takes MS:FILE.png");
+            g.captures.push_back({uint32_t(strtoul(v.substr(0, deux_points).c_str(), nullptr, 10)),
+                                  v.substr(deux_points + 1), false});
+        } else
+            return usage(("unknown or incomplete argument " + a).c_str());
+    }
+    static const char* const scenes[] = {"jeu", "presentation", "menu", "intro", "niveau1", "interlude", "niveau2"};
+    if (std::find_if(std::begin(scenes), std::end(scenes), [](const char* s) { return g.scene == s; }) ==
+        std::end(scenes))
+        return usage("--scene is required and must name a scene");
+
+    g.debut = std::chrono::steady_clock::now();
+    g.dernier_flip = g.debut;
+    plateforme_simuler((unsigned int)graine);
+    if (entrees) {
+        FILE* f = fopen(entrees, "r");
+        if (!f) {
+            fprintf(stderr, "simulateur: cannot open %s\n", entrees);
+            return 1;
+        }
+        int r = lire_entrees(f, entrees);
+        fclose(f);
+        if (r < 0) return 1;
+    }
+    if (hasard_entrees >= 0)
+        scripter_entrees_hasard(uint32_t(hasard_entrees), uint32_t(duree_hasard),
+                                uint32_t(temps_max ? temps_max : duree_hasard + 600000));
+    if (trace) {
+        g.trace = fopen(trace, "w");
+        if (!g.trace) {
+            fprintf(stderr, "simulateur: cannot write %s\n", trace);
+            return 1;
+        }
+        trace_ouvrir(g.trace);
+    }
+    plateforme_observer_flips(sur_flip, nullptr);
+    plateforme_limiter((uint32_t)temps_max, sur_limite, nullptr);
+
+    // Headless and silent: no window, and no audio device, whose real-time thread would make
+    // runs depend on the wall clock.
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "simulateur_muet", 1);
+    if (SDL_Init(SDL_INIT_NOPARACHUTE) < 0) {
+        fprintf(stderr, "simulateur: SDL_Init failed: %s\n", SDL_GetError());
+        return 1;
+    }
+    atexit(SDL_Quit);
+
+    SDL_Surface* ecran = ouvrir_affichage_et_son();
+    ImagesShell images;
+    charger_images_shell(&images);
+    if (g.scene == "jeu") jouer_sequence(ecran, &images);
+    else if (g.scene == "presentation") scene_presentation(ecran, &images);
+    else if (g.scene == "menu") scene_menu(ecran, &images);
+    else if (g.scene == "intro") scene_intro(ecran, &images);
+    else if (g.scene == "niveau1") scene_niveau_1(ecran, &images);
+    else if (g.scene == "interlude") scene_interlude(ecran, &images);
+    else if (g.scene == "niveau2") scene_niveau_2(ecran, &images);
+    liberer_images_shell(&images);
+
+    resumer("ended");
+    if (g.mesures) fclose(g.mesures);
+    if (g.trace) {
+        trace_ouvrir(nullptr);
+        fclose(g.trace);
+    }
+    return 0;
+}
