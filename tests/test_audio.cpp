@@ -1,6 +1,8 @@
 // The generated sound pack: every WAV effect and Ogg Vorbis music the game loads decodes to
 // the mixer's format (44100 Hz, 16-bit, stereo) with a sane length and level, and two runs of
 // the generator give the same bytes. Runs in the generated run directory.
+#include <SDL.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 #include <vorbis/codec.h>
 
@@ -259,6 +261,30 @@ TEST(MusiquesGenerees, LaMusiqueDuBossRepartSansTrou) {
     ASSERT_GE(o.fin.size(), 441u);
     std::vector<float> derniers(o.fin.end() - 441, o.fin.end());  // last 10 ms
     EXPECT_LT(efficace(derniers), 0.01) << "ends on a click";
+}
+
+TEST(SonsGeneres, LeMixeurChargeChaqueFichierCommeLeJeu) {
+    // The game's own calls: Mix_LoadWAV_RW on a file stream, Mix_LoadMUS, on a 44100 Hz 16-bit
+    // stereo device, so a chunk keeps exactly the WAV's data (no conversion).
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024), 0) << Mix_GetError();
+    for (const SonAttendu& e : EFFETS) {
+        SCOPED_TRACE(e.fichier);
+        std::string chemin = std::string("Sound/") + e.fichier;
+        Mix_Chunk* c = Mix_LoadWAV_RW(SDL_RWFromFile(chemin.c_str(), "rb"), 1);
+        ASSERT_NE(c, nullptr) << Mix_GetError();
+        EXPECT_EQ(size_t(c->alen), lire_wav(lire_fichier(chemin)).echantillons.size() * 2);
+        Mix_FreeChunk(c);
+    }
+    for (const SonAttendu& m : MUSIQUES) {
+        SCOPED_TRACE(m.fichier);
+        Mix_Music* mu = Mix_LoadMUS((std::string("Sound/") + m.fichier).c_str());
+        EXPECT_NE(mu, nullptr) << Mix_GetError();
+        if (mu) Mix_FreeMusic(mu);
+    }
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 TEST(MusiquesGenerees, UneNouvelleGenerationDonneLesMemesOctets) {
