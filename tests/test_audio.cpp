@@ -103,6 +103,8 @@ struct Ogg {
     size_t images = 0;            // sample frames
     double crete = 0, somme2 = 0;
     std::vector<int> passages;    // zero crossings of the left channel per second
+    std::vector<double> energie;  // sum of squares of both channels per second
+    double somme_difference2 = 0; // sum of squares of left minus right
     std::vector<float> fin;       // the last 0.1 s, left channel
     double efficace_debut = 0;    // RMS of the first second
     double efficace() const { return images ? std::sqrt(somme2 / (2.0 * double(images))) : 0; }
@@ -167,7 +169,9 @@ Ogg decoder_ogg(const std::string& chemin) {
                         }
                         float g = pcm[0][i];
                         size_t seconde = r.images / size_t(std::max(1L, r.frequence));
-                        if (r.passages.size() <= seconde) r.passages.push_back(0);
+                        if (r.passages.size() <= seconde) r.passages.push_back(0), r.energie.push_back(0);
+                        for (int c = 0; c < vi.channels; ++c) r.energie[seconde] += double(pcm[c][i]) * pcm[c][i];
+                        if (vi.channels == 2) r.somme_difference2 += double(pcm[0][i] - pcm[1][i]) * (pcm[0][i] - pcm[1][i]);
                         if ((g >= 0) != (precedent >= 0)) r.passages[seconde]++;
                         precedent = g;
                         r.fin.push_back(g);
@@ -226,6 +230,28 @@ TEST(SonsGeneres, ChaqueEffetEstUnWavStereo44100SeizeBitsAudibleEtSansSaturation
     }
 }
 
+// Energy of each quarter of an effect.
+std::vector<double> quarts(const Wav& w) {
+    std::vector<double> q(4, 0.0);
+    size_t n = w.echantillons.size();
+    for (size_t i = 0; i < n; ++i) q[std::min<size_t>(3, i * 4 / std::max<size_t>(1, n))] += double(w.echantillons[i]) * w.echantillons[i];
+    return q;
+}
+
+TEST(SonsGeneres, LesImpactsRetombentEtLAlarmeTient) {
+    // Shots, explosions and chimes strike then fade: the first quarter is far louder than the last.
+    for (const char* f : {"Hero_Tir1.wav", "Hero_Tir2.wav", "Hero_Tir41.wav", "Shot1.wav", "Shot2.wav", "Shot4.wav",
+                          "explosion1.wav", "explosion2.wav", "explosion3.wav", "Cold1.wav"}) {
+        SCOPED_TRACE(f);
+        std::vector<double> q = quarts(lire_wav(lire_fichier(std::string("Sound/") + f)));
+        EXPECT_GT(q[0], 4 * q[3]);
+    }
+    // The siren wails all along: no quarter falls below a third of the loudest.
+    std::vector<double> q = quarts(lire_wav(lire_fichier("Sound/Emergency.wav")));
+    double plus_fort = *std::max_element(q.begin(), q.end());
+    for (double e : q) EXPECT_GT(e, plus_fort / 3);
+}
+
 TEST(SonsGeneres, LesQuatreAppelsVocauxSontDesMotsDifferents) {
     std::vector<std::vector<uint8_t>> voix;
     for (const char* f : {"Voice1.wav", "Voice2.wav", "Voice3.wav", "Voice4.wav"})
@@ -250,6 +276,24 @@ TEST(MusiquesGenerees, ChaqueMorceauEstUnVorbisStereo44100DeLaBonneDuree) {
         ASSERT_GT(o.passages.size(), 10u);
         auto [mn, mx] = std::minmax_element(o.passages.begin() + 1, o.passages.end() - 1);
         EXPECT_GT(*mx - *mn, 200) << "the same sound all along";
+    }
+}
+
+TEST(MusiquesGenerees, ChaqueMorceauADesSectionsEtDeLaStereo) {
+    for (const SonAttendu& m : MUSIQUES) {
+        SCOPED_TRACE(m.fichier);
+        Ogg o = decoder_ogg(std::string("Sound/") + m.fichier);
+        ASSERT_EQ(o.erreur, "");
+        ASSERT_GT(o.energie.size(), 12u);
+        // Loudness over 4-second stretches: an intro, a breakdown or an ending differs from the
+        // full band by a few decibels; a loop of one bar would not.
+        std::vector<double> tranches;
+        for (size_t i = 0; i + 4 <= o.energie.size(); i += 4)
+            tranches.push_back(o.energie[i] + o.energie[i + 1] + o.energie[i + 2] + o.energie[i + 3]);
+        auto [mn, mx] = std::minmax_element(tranches.begin(), tranches.end());
+        EXPECT_GT(10 * std::log10(*mx / std::max(1e-9, *mn)), 3.0) << "no change of sections";
+        // Panned voices: the two channels are not copies of each other.
+        EXPECT_GT(o.somme_difference2, 0.01 * o.somme2) << "mono in two channels";
     }
 }
 
