@@ -316,8 +316,9 @@ Tampon voix2() { return appel_radio("Bombs", 62); }
 Tampon voix3() { return appel_radio("Homing", 63); }
 Tampon voix4() { return appel_radio("Plasma", 64); }
 
-// `pousse`: how hard the effect is driven into the limiter; spiky sounds (explosions, the
-// resonant plasma) need it to sound as loud as the clean tones beside them.
+// `pousse` scales the effect against the common peak: above 1 it is driven into the limiter
+// (spiky sounds such as explosions and the resonant plasma, to sound as loud as clean tones),
+// below 1 it stays quieter (the harsh square clicks heard often).
 struct Effet {
     const char* fichier;
     Tampon (*fabriquer)();
@@ -327,10 +328,10 @@ struct Effet {
 const Effet EFFETS[] = {
     {"Hero_Tir1.wav", laser, 1.2},           {"Hero_Tir2.wav", tir_lourd, 1.6},
     {"Hero_Tir31.wav", tete_chercheuse, 1.2}, {"Hero_Tir41.wav", plasma, 2.0},
-    {"Curseur.wav", curseur, 1.0},           {"Emergency.wav", alarme, 1.0},
+    {"Curseur.wav", curseur, 0.7},           {"Emergency.wav", alarme, 1.0},
     {"Cold1.wav", froid1, 1.0},              {"Cold4.wav", froid4, 1.0},
     {"explosion1.wav", explosion_vaisseau, 2.2}, {"explosion2.wav", explosion_ennemi, 2.2},
-    {"explosion3.wav", explosion_grande, 2.0},   {"Shot1.wav", tir_ennemi1, 1.0},
+    {"explosion3.wav", explosion_grande, 2.0},   {"Shot1.wav", tir_ennemi1, 0.8},
     {"Shot2.wav", tir_ennemi2, 1.5},         {"Shot3.wav", tir_ennemi3, 1.0},
     {"Shot4.wav", tir_ennemi4, 1.5},         {"Voice1.wav", voix1, 1.3},
     {"Voice2.wav", voix2, 1.3},              {"Voice3.wav", voix3, 1.3},
