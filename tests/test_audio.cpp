@@ -27,8 +27,8 @@ struct SonAttendu {
 
 // Effects stay short so a channel is free again quickly; the alarm and explosions run longer.
 const SonAttendu EFFETS[] = {
-    {"Hero_Tir1.wav", 0.05, 0.5},  {"Hero_Tir2.wav", 0.1, 1.0},  {"Hero_Tir31.wav", 0.1, 1.0},
-    {"Hero_Tir41.wav", 0.1, 1.0},  {"Curseur.wav", 0.03, 0.3},   {"Emergency.wav", 2.0, 3.5},
+    {"Hero_Tir1.wav", 0.05, 0.5},  {"Hero_Tir2.wav", 0.1, 0.6},  {"Hero_Tir31.wav", 0.1, 0.6},
+    {"Hero_Tir41.wav", 0.1, 0.6},  {"Curseur.wav", 0.03, 0.3},   {"Emergency.wav", 2.0, 3.5},
     {"Cold1.wav", 0.1, 1.5},       {"Cold4.wav", 0.1, 1.5},      {"explosion1.wav", 0.5, 3.0},
     {"explosion2.wav", 0.3, 2.0},  {"explosion3.wav", 0.8, 3.5}, {"Shot1.wav", 0.05, 0.8},
     {"Shot2.wav", 0.05, 0.8},      {"Shot3.wav", 0.05, 0.8},     {"Shot4.wav", 0.05, 0.8},
@@ -252,6 +252,30 @@ TEST(SonsGeneres, LesImpactsRetombentEtLAlarmeTient) {
     for (double e : q) EXPECT_GT(e, plus_fort / 3);
 }
 
+// RMS of the 10 ms windows of the left channel.
+std::vector<double> fenetres_10ms(const Wav& w) {
+    std::vector<double> v;
+    const size_t n = 441;
+    for (size_t d = 0; (d + n) * 2 <= w.echantillons.size(); d += n) {
+        double s = 0;
+        for (size_t i = d; i < d + n; ++i) s += double(w.echantillons[2 * i]) * w.echantillons[2 * i];
+        v.push_back(std::sqrt(s / double(n)));
+    }
+    return v;
+}
+
+TEST(SonsGeneres, LesTirsDuJoueurSeTaisentAvantLaRafaleSuivante) {
+    // A held fire key replays the weapon sound on mixer channel 0 about every 200 ms, cutting the
+    // previous one: by then it must have faded at least 18 dB below its loudest, or each cut clicks.
+    for (const char* f : {"Hero_Tir1.wav", "Hero_Tir2.wav", "Hero_Tir31.wav", "Hero_Tir41.wav"}) {
+        SCOPED_TRACE(f);
+        std::vector<double> v = fenetres_10ms(lire_wav(lire_fichier(std::string("Sound/") + f)));
+        ASSERT_FALSE(v.empty());
+        double plus_fort = *std::max_element(v.begin(), v.end());
+        for (size_t i = 19; i < v.size(); ++i) EXPECT_LT(v[i], plus_fort / 8) << "still loud at " << i * 10 << " ms";
+    }
+}
+
 TEST(SonsGeneres, LesQuatreAppelsVocauxSontDesMotsDifferents) {
     std::vector<std::vector<uint8_t>> voix;
     for (const char* f : {"Voice1.wav", "Voice2.wav", "Voice3.wav", "Voice4.wav"})
@@ -294,6 +318,20 @@ TEST(MusiquesGenerees, ChaqueMorceauADesSectionsEtDeLaStereo) {
         EXPECT_GT(10 * std::log10(*mx / std::max(1e-9, *mn)), 3.0) << "no change of sections";
         // Panned voices: the two channels are not copies of each other.
         EXPECT_GT(o.somme_difference2, 0.01 * o.somme2) << "mono in two channels";
+    }
+}
+
+TEST(MusiquesGenerees, LesMusiquesDeNiveauJouentJusquAuBoss) {
+    // Each level track plays once: it must still sound, not fade or stop, when the boss comes
+    // (level 1: the alarm at 134 s, the boss music from 137 s; level 2: the boss at 122 s).
+    struct Attente { const char* fichier; size_t jusqua; };
+    for (const Attente& a : {Attente{"SteelOfDestiny.ogg", 137}, Attente{"Sho.ogg", 122}}) {
+        SCOPED_TRACE(a.fichier);
+        Ogg o = decoder_ogg(std::string("Sound/") + a.fichier);
+        ASSERT_EQ(o.erreur, "");
+        ASSERT_GT(o.energie.size(), a.jusqua);
+        for (size_t s = 0; s < a.jusqua; ++s)
+            EXPECT_GT(std::sqrt(o.energie[s] / (2 * 44100.0)), 0.03) << "quiet at " << s << " s";
     }
 }
 

@@ -17,6 +17,11 @@ namespace {
 // Effects peak here: loud over the music, with room left before clipping.
 const double CRETE_EFFET = 0.84;
 
+// A held fire key replays the weapon sound on the same mixer channel about every 200 ms, which
+// cuts the previous one short: the weapon sounds say everything in that time and have faded
+// by then, so the cut is neither heard as a click nor loses the sound's character.
+const double RELANCE_ARME = 0.2;
+
 // Renders `duree` seconds, asking `f(t, gauche, droite)` for each stereo sample.
 template <typename F>
 Tampon rendre(double duree, F f) {
@@ -53,11 +58,11 @@ Tampon tir_lourd() {
     bruit.forme = Forme::Bruit;
     bruit.bruit = Alea(21);
     Filtre fs, fb;
-    return rendre(0.5, [&](double t, double& g, double& d) {
+    return rendre(0.3, [&](double t, double& g, double& d) {
         double att = std::min(1.0, t / 0.003);
-        double b = echantillon(boum, glisser(150, 42, t, 0.08)) * std::exp(-t * 7);
-        double s = filtrer(fs, TypeFiltre::PasseBas, echantillon(scie, glisser(520, 110, t, 0.1)), 1600, 1.2) * std::exp(-t * 9);
-        double n = filtrer(fb, TypeFiltre::PasseBas, echantillon(bruit, FREQUENCE), glisser(3500, 250, t, 0.08), 0.8) * std::exp(-t * 9);
+        double b = echantillon(boum, glisser(140, 40, t, 0.05)) * std::exp(-t * 14);
+        double s = filtrer(fs, TypeFiltre::PasseBas, echantillon(scie, glisser(520, 110, t, 0.06)), 1600, 1.2) * std::exp(-t * 16);
+        double n = filtrer(fb, TypeFiltre::PasseBas, echantillon(bruit, FREQUENCE), glisser(3500, 250, t, 0.05), 0.8) * std::exp(-t * 16);
         double v = att * (0.9 * b + 0.45 * s + 0.6 * n);
         g = v;
         d = v;
@@ -70,14 +75,14 @@ Tampon tete_chercheuse() {
     bruit.bruit = Alea(31);
     chant.forme = Forme::Triangle;
     Filtre fb;
-    const double duree = 0.6;
+    const double duree = 0.3;
     return rendre(duree, [&](double t, double& g, double& d) {
-        double env = std::min(1.0, t / 0.04) * std::min(1.0, (duree - t) / 0.25);
-        double centre = 600 * std::pow(6.0, t / duree);  // 600 Hz rising to 3.6 kHz
+        double env = std::min(1.0, t / 0.02) * std::exp(-std::max(0.0, t - 0.07) * 20);
+        double centre = 600 * std::pow(6.0, t / RELANCE_ARME);  // 600 Hz rising to 3.6 kHz
         double souffle = filtrer(fb, TypeFiltre::PasseBande, echantillon(bruit, FREQUENCE), centre, 3.0) * 1.6;
-        double hz = 400 * std::pow(4.0, t / duree) * (1 + 0.03 * std::sin(2 * PI * 25 * t));
+        double hz = 400 * std::pow(4.0, t / RELANCE_ARME) * (1 + 0.03 * std::sin(2 * PI * 25 * t));
         double v = env * (souffle + 0.35 * echantillon(chant, hz));
-        double pan = -0.8 + 1.6 * t / duree;  // it flies off across the screen
+        double pan = std::min(0.8, -0.8 + 1.6 * t / RELANCE_ARME);  // it flies off across the screen
         double pg, pd;
         gains_panoramique(pan, pg, pd);
         g = v * pg;
@@ -91,11 +96,11 @@ Tampon plasma() {
     bruit.forme = Forme::Bruit;
     bruit.bruit = Alea(41);
     Filtre fa, fb;
-    return rendre(0.45, [&](double t, double& g, double& d) {
-        double hz = glisser(800, 180, t, 0.12) * (1 + 0.06 * std::sin(2 * PI * 31 * t));
-        double coupure = glisser(5000, 500, t, 0.15);
+    return rendre(0.3, [&](double t, double& g, double& d) {
+        double hz = glisser(800, 180, t, 0.07) * (1 + 0.06 * std::sin(2 * PI * 31 * t));
+        double coupure = glisser(5000, 500, t, 0.09);
         double anneau = 0.6 + 0.4 * std::sin(2 * PI * 57 * t);
-        double env = std::min(1.0, t / 0.004) * std::exp(-t * 5.5);
+        double env = std::min(1.0, t / 0.004) * std::exp(-t * 16);
         double crepite = echantillon(bruit, 6000) * std::exp(-t * 30) * 0.5;
         g = env * (filtrer(fa, TypeFiltre::PasseBas, echantillon(a, hz), coupure, 4.0) * anneau + crepite);
         d = env * (filtrer(fb, TypeFiltre::PasseBas, echantillon(b, hz * 1.015), coupure, 4.0) * anneau + crepite);
@@ -327,7 +332,7 @@ struct Effet {
 
 const Effet EFFETS[] = {
     {"Hero_Tir1.wav", laser, 1.2},           {"Hero_Tir2.wav", tir_lourd, 1.6},
-    {"Hero_Tir31.wav", tete_chercheuse, 1.2}, {"Hero_Tir41.wav", plasma, 2.0},
+    {"Hero_Tir31.wav", tete_chercheuse, 1.2}, {"Hero_Tir41.wav", plasma, 1.6},
     {"Curseur.wav", curseur, 0.7},           {"Emergency.wav", alarme, 1.0},
     {"Cold1.wav", froid1, 1.0},              {"Cold4.wav", froid4, 1.0},
     {"explosion1.wav", explosion_vaisseau, 2.2}, {"explosion2.wav", explosion_ennemi, 2.2},
