@@ -20,13 +20,6 @@ void gains_panoramique(double pan, double& gauche, double& droite) {
     droite = std::sin(a) * std::sqrt(2.0);
 }
 
-void mixer(Tampon& dst, const Tampon& src, size_t debut, double gain) {
-    for (size_t i = 0; i < src.taille() && debut + i < dst.taille(); ++i) {
-        dst.g[debut + i] += float(src.g[i] * gain);
-        dst.d[debut + i] += float(src.d[i] * gain);
-    }
-}
-
 void echo(Tampon& t, double retard, double retour, double mix) {
     size_t n = size_t(retard * FREQUENCE);
     if (n == 0) return;
@@ -112,13 +105,6 @@ double crete(const Tampon& t) {
     double p = 0;
     for (size_t i = 0; i < t.taille(); ++i) p = std::max({p, double(std::fabs(t.g[i])), double(std::fabs(t.d[i]))});
     return p;
-}
-
-double efficace(const Tampon& t) {
-    if (t.taille() == 0) return 0;
-    double s = 0;
-    for (size_t i = 0; i < t.taille(); ++i) s += double(t.g[i]) * t.g[i] + double(t.d[i]) * t.d[i];
-    return std::sqrt(s / (2.0 * t.taille()));
 }
 
 void normaliser(Tampon& t, double cible) {

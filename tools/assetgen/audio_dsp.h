@@ -1,9 +1,9 @@
 // Audio building blocks of the asset generator: the stereo buffer, band-limited oscillators,
 // filters, envelopes, room effects, the peak limiter and the WAV writer.
 #pragma once
-#include <cstddef>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -24,7 +24,7 @@ struct Tampon {
 
 // A silent buffer of `secondes` (rounded to whole samples).
 Tampon creer_tampon(double secondes);
-// Adds `v` at sample `i` with equal-power panning `pan` (-1 left .. +1 right); out of range is dropped.
+// Adds `v` at sample `i`, scaled by the channel gains (see gains_panoramique); past the end is dropped.
 inline void ajouter(Tampon& t, size_t i, double v, double gauche, double droite) {
     if (i < t.g.size()) {
         t.g[i] += float(v * gauche);
@@ -33,8 +33,6 @@ inline void ajouter(Tampon& t, size_t i, double v, double gauche, double droite)
 }
 // The left and right gains of equal-power panning at `pan` in [-1, 1].
 void gains_panoramique(double pan, double& gauche, double& droite);
-// Mixes `src` into `dst` from sample `debut` on, scaled by `gain`.
-void mixer(Tampon& dst, const Tampon& src, size_t debut, double gain);
 
 // Oscillator shapes. Square and saw are band-limited with PolyBLEP corrections so high
 // notes do not fold back into hiss.
@@ -92,9 +90,8 @@ void limiter(Tampon& t, double seuil, double relache);
 void normaliser(Tampon& t, double crete);
 // Short fades at both ends, so a sound never starts or stops on a click.
 void adoucir_bords(Tampon& t, double entree, double sortie);
-// Peak and RMS over both channels, in sample units.
+// Peak over both channels, in sample units.
 double crete(const Tampon& t);
-double efficace(const Tampon& t);
 
 // RIFF/WAVE file: 44100 Hz, 16-bit signed little-endian PCM, stereo; samples are clamped.
 std::vector<uint8_t> encoder_wav(const Tampon& t);
