@@ -298,6 +298,7 @@ Tampon composer(const Morceau& m) {
     int p_melodie = 4, p_contre = 2;
     double centre_nappe = -3.0;
     uint64_t coup = m.graine;
+    Alea jeu(m.graine ^ 0xC0FFEE);  // small velocity swings, so repeats do not sound stamped
     int mesure_globale = 0;
     for (int s = 0; s < m.nb_sections; ++s) {
         const Section& sec = m.sections[s];
@@ -347,7 +348,7 @@ Tampon composer(const Morceau& m) {
                     bool derniere = k + 1 == mt.notes.size();
                     if (mt.cadence == 2 && derniere) p_melodie = fondamentale_proche(p_melodie, d);
                     else if (fort || (mt.cadence && derniere)) p_melodie = ton_proche(p_melodie, d, sens);
-                    double vel = (n.pas % 4 == 0 ? 1.0 : 0.82) * force;
+                    double vel = (n.pas % 4 == 0 ? 1.0 : 0.82) * force * (0.92 + 0.16 * jeu.reel());
                     c.melodie.push_back({t0 + n.pas * tp, n.longueur * tp * 0.9,
                                          double(note_gamme(m, p_melodie) + 12 * sec.octave), vel, 0.15});
                 }
@@ -420,7 +421,7 @@ Tampon composer(const Morceau& m) {
                     }
                     if (joue(g.k, pas)) c.coups.push_back({Frappe::GrosseCaisse, t, force, 0});
                     if (joue(g.s, pas)) c.coups.push_back({Frappe::CaisseClaire, t, 0.9 * force, 0.05});
-                    if (joue(g.h, pas)) c.coups.push_back({Frappe::Charleston, t, accent * force, 0.35});
+                    if (joue(g.h, pas)) c.coups.push_back({Frappe::Charleston, t, accent * force * (0.85 + 0.3 * jeu.reel()), 0.35});
                     if (joue(g.o, pas)) c.coups.push_back({Frappe::CharlestonOuvert, t, force, 0.35});
                     if (joue(g.t, pas)) c.coups.push_back({pas < 8 ? Frappe::Tom : Frappe::TomAigu, t, 0.8 * force, pas < 8 ? -0.3 : 0.3});
                 }

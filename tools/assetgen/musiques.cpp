@@ -86,7 +86,7 @@ const Section INTRO[] = {
     {8, "0 5 6 0", 1, MELODIE | NAPPE | ARPEGE | BASSE | BATTERIE | CONTRECHANT, 0, 6, 0, 3, 0, 0.85, false},
     {2, "0", 1, NAPPE | BASSE | MELODIE, 0, 0, 0, 0, 0, 0.8, false},
 };
-// Bad news: sad, A minor, no drums.
+// Bad news: sad, D minor, no drums.
 const Section TRISTE[] = {
     {3, "0 5 3", 1, NAPPE | ARPEGE, -1, 0, 0, 3, 0, 0.6, false},
     {8, "0 5 3 4", 1, MELODIE | NAPPE | ARPEGE | BASSE, 0, 0, 6, 3, 0, 0.85, false},
@@ -126,7 +126,7 @@ const Morceau MORCEAUX[] = {
      SECTIONS(CIEL), 303, 0.75, 0.4, false},
     {"Intro.ogg", 84, 60, MINEUR, 0, LEAD_FLUTE, BASSE_RONDE, NAPPE_SOMBRE, ARPEGE_CLOCHE, CONTRE_DOUX,
      SECTIONS(INTRO), 404, 0.75, 0.8, false},
-    {"Sad.ogg", 70, 57, MINEUR, 0, LEAD_DOUX, BASSE_RONDE, NAPPE_SCIE, ARPEGE_VERRE, CONTRE_DOUX,
+    {"Sad.ogg", 70, 62, MINEUR, 0, LEAD_DOUX, BASSE_RONDE, NAPPE_SCIE, ARPEGE_VERRE, CONTRE_DOUX,
      SECTIONS(TRISTE), 505, 0.5, 0.8, false},
     {"Mort.ogg", 60, 59, PHRYGIEN, 0, LEAD_FLUTE, BASSE_RONDE, NAPPE_SOMBRE, ARPEGE_CLOCHE, CONTRE_DOUX,
      SECTIONS(MORT), 606, 1.5, 0.95, false},
