@@ -249,9 +249,8 @@ std::vector<MesureTheme> creer_theme(const Morceau& m, int numero) {
     return v;
 }
 
+// Everything the band plays, as notes and drum hits, before rendering.
 struct Composition {
-    const Morceau& m;
-    double temps_pas;  // seconds per sixteenth
     std::vector<Note> melodie, basse, nappe, arpege, contrechant;
     struct Coup { Frappe f; double debut, velocite, pan; };
     std::vector<Coup> coups;
@@ -265,8 +264,10 @@ std::vector<int> lire_accords(const char* s) {
     return v;
 }
 
-// Close voicing of the chord nearest to the previous one (smooth chord changes).
-std::vector<int> voicing(int degre, double& centre) {
+// Scale steps of the chord's close position nearest to `centre` (smooth chord changes);
+// `centre` follows the chord, pulled back towards the pad's home register below the tonic.
+const double CENTRE_NAPPE = -3.0;
+std::vector<int> disposer_accord(int degre, double& centre) {
     std::vector<int> meilleur;
     double ecart = 1e9;
     for (int base = degre - 14; base <= degre + 7; base += 7)
@@ -277,7 +278,7 @@ std::vector<int> voicing(int degre, double& centre) {
             if (std::fabs(c - centre) < ecart) ecart = std::fabs(c - centre), meilleur = v;
         }
     double c = (meilleur[0] + meilleur[1] + meilleur[2]) / 3.0;
-    centre = 0.7 * c + 0.3 * centre;  // drift back slowly so the pad does not wander off
+    centre = 0.7 * c + 0.3 * CENTRE_NAPPE;
     return meilleur;
 }
 
@@ -290,13 +291,13 @@ double duree_morceau(const Morceau& m) {
 }
 
 Tampon composer(const Morceau& m) {
-    Composition c{m, 15.0 / m.tempo, {}, {}, {}, {}, {}, {}};
+    Composition c;
     std::vector<std::vector<MesureTheme>> themes;
     for (int i = 0; i < 4; ++i) themes.push_back(creer_theme(m, i));
 
-    const double tp = c.temps_pas, tm = tp * PAS;
+    const double tp = 15.0 / m.tempo, tm = tp * PAS;  // seconds per sixteenth, per bar
     int p_melodie = 4, p_contre = 2;
-    double centre_nappe = -3.0;
+    double centre_nappe = CENTRE_NAPPE;
     uint64_t coup = m.graine;
     Alea jeu(m.graine ^ 0xC0FFEE);  // small velocity swings, so repeats do not sound stamped
     int mesure_globale = 0;
@@ -311,7 +312,7 @@ Tampon composer(const Morceau& m) {
             double tenue = m.boucle ? std::max(0.1, sec.mesures * tm * 0.5) : sec.mesures * tm * 0.85;
             int d = accords[0];
             if (sec.couches & NAPPE)
-                for (int i : voicing(d, centre_nappe))
+                for (int i : disposer_accord(d, centre_nappe))
                     c.nappe.push_back({debut_section, tenue, double(note_gamme(m, i) - 12), 0.8 * force, 0});
             if (sec.couches & BASSE)
                 c.basse.push_back({debut_section, tenue, double(note_gamme(m, d > 4 ? d - 7 : d) - 24), force, 0});
@@ -371,7 +372,7 @@ Tampon composer(const Morceau& m) {
                 for (int slot = 0; slot < sec.accords_par_mesure; ++slot) {
                     int pas = slot * PAS / sec.accords_par_mesure;
                     double duree = (PAS / sec.accords_par_mesure) * tp;
-                    for (int i : voicing(accord_au_pas(pas), centre_nappe))
+                    for (int i : disposer_accord(accord_au_pas(pas), centre_nappe))
                         c.nappe.push_back({t0 + pas * tp, duree * 0.97, double(note_gamme(m, i) - 12), 0.7 * force, (i % 3 - 1) * 0.35});
                 }
             // Broken chords.
