@@ -332,7 +332,7 @@ struct Effet {
 
 const Effet EFFETS[] = {
     {"Hero_Tir1.wav", laser, 1.2},           {"Hero_Tir2.wav", tir_lourd, 1.6},
-    {"Hero_Tir31.wav", tete_chercheuse, 1.2}, {"Hero_Tir41.wav", plasma, 1.6},
+    {"Hero_Tir31.wav", tete_chercheuse, 1.2}, {"Hero_Tir41.wav", plasma, 2.2},
     {"Curseur.wav", curseur, 0.7},           {"Emergency.wav", alarme, 1.0},
     {"Cold1.wav", froid1, 1.0},              {"Cold4.wav", froid4, 1.0},
     {"explosion1.wav", explosion_vaisseau, 2.2}, {"explosion2.wav", explosion_ennemi, 2.2},
