@@ -35,6 +35,7 @@ void jouer_note(Tampon& t, const Instrument& ins, const Note& n) {
         if ((i & 15) == 0) {
             double demi = 0;
             if (ins.glisse != 0) demi += ins.glisse * std::exp(-ts * 40.0);
+            if (n.depart != 0 && ins.portamento > 0) demi += n.depart * std::exp(-ts / ins.portamento);
             if (ins.vibrato_demi != 0) {
                 double fondu = std::clamp((ts - 0.2) / 0.3, 0.0, 1.0);
                 demi += ins.vibrato_demi * fondu * std::sin(2 * PI * ins.vibrato_hz * ts);
@@ -350,8 +351,14 @@ Tampon composer(const Morceau& m) {
                     if (mt.cadence == 2 && derniere) p_melodie = fondamentale_proche(p_melodie, d);
                     else if (fort || (mt.cadence && derniere)) p_melodie = ton_proche(p_melodie, d, sens);
                     double vel = (n.pas % 4 == 0 ? 1.0 : 0.82) * force * (0.92 + 0.16 * jeu.reel());
-                    c.melodie.push_back({t0 + n.pas * tp, n.longueur * tp * 0.9,
-                                         double(note_gamme(m, p_melodie) + 12 * sec.octave), vel, 0.15});
+                    double h = double(note_gamme(m, p_melodie) + 12 * sec.octave), depart = 0;
+                    // Off-beat notes that follow straight on within a fifth are slurred; beats attack afresh.
+                    if (!c.melodie.empty() && n.pas % 4 != 0) {
+                        const Note& avant = c.melodie.back();
+                        bool lie = t0 + n.pas * tp - (avant.debut + avant.duree) < tp * 0.5;
+                        if (lie && std::fabs(avant.hauteur - h) <= 7) depart = avant.hauteur - h;
+                    }
+                    c.melodie.push_back({t0 + n.pas * tp, n.longueur * tp * 0.9, h, vel, 0.15, depart});
                 }
             }
             // Counter-voice: two held chord tones a bar, moving to the nearest one.
@@ -406,7 +413,9 @@ Tampon composer(const Morceau& m) {
             // Drums, with a crash on the section's first downbeat and a fill closing it.
             if ((sec.couches & BATTERIE) && sec.batterie > 0) {
                 const Groove& g = GROOVES[sec.batterie];
+                // A full fill closes the section; long sections also get a short one at their middle.
                 bool remplir = sec.remplissage && b == sec.mesures - 1;
+                bool relance = sec.remplissage && sec.mesures >= 16 && b == sec.mesures / 2 - 1;
                 if (b == 0) c.coups.push_back({Frappe::Cymbale, t0, 0.9 * force, 0.3});
                 auto joue = [](const char* motif, int pas) { return std::strlen(motif) > size_t(pas) && motif[pas] == 'x'; };
                 for (int pas = 0; pas < PAS; ++pas) {
@@ -418,6 +427,10 @@ Tampon composer(const Morceau& m) {
                         if (pas % 2 == 0 || pas >= 12)
                             c.coups.push_back({ordre[pas - 8], t, (0.6 + 0.05 * (pas - 8)) * force, pas < 12 ? -0.3 : 0.1});
                         if (pas == 8) c.coups.push_back({Frappe::GrosseCaisse, t, force, 0});
+                        continue;
+                    }
+                    if (relance && pas >= 12) {
+                        c.coups.push_back({Frappe::CaisseClaire, t, (0.55 + 0.1 * (pas - 12)) * force, 0.05});
                         continue;
                     }
                     if (joue(g.k, pas)) c.coups.push_back({Frappe::GrosseCaisse, t, force, 0});

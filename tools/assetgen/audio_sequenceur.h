@@ -20,11 +20,13 @@ struct Instrument {
     double desaccord = 0;      // cents of a second, detuned oscillator (0: none)
     double glisse = 0;         // semitones the pitch falls from at the start (a plucked bite)
     double volume = 0.2;
+    double portamento = 0;     // seconds a tied note takes to slide from the previous pitch
 };
 
-// One note: start and held length in seconds, MIDI pitch, velocity 0..1, pan -1..1.
+// One note: start and held length in seconds, MIDI pitch, velocity 0..1, pan -1..1, and
+// `depart`, the semitones it slides from (a tie from the previous note; 0 starts in tune).
 struct Note {
-    double debut = 0, duree = 0, hauteur = 60, velocite = 1, pan = 0;
+    double debut = 0, duree = 0, hauteur = 60, velocite = 1, pan = 0, depart = 0;
 };
 
 // Renders a note into `t` (adds; the release runs past `duree`).

@@ -23,11 +23,11 @@ const int PHRYGIEN[7] = {0, 1, 3, 5, 7, 8, 10};
 const int MAJEUR[7] = {0, 2, 4, 5, 7, 9, 11};
 
 // Instruments, field order: forme, rapport, attaque, declin, maintien, relache, filtre_hz,
-// filtre_env, resonance, vibrato_hz, vibrato_demi, desaccord, glisse, volume.
-const Instrument LEAD_CARRE = {Forme::Carre, 0.25, 0.004, 0.15, 0.70, 0.10, 3200, 3000, 0.8, 5.5, 0.15, 0, 0, 0.20};
-const Instrument LEAD_SCIE = {Forme::DentScie, 0.5, 0.004, 0.20, 0.65, 0.10, 2400, 3600, 1.2, 5.5, 0.12, 7, 0, 0.38};
-const Instrument LEAD_DOUX = {Forme::Triangle, 0.5, 0.030, 0.30, 0.80, 0.35, 0, 0, 0.7, 4.5, 0.18, 0, 0, 0.30};
-const Instrument LEAD_FLUTE = {Forme::Carre, 0.5, 0.040, 0.30, 0.75, 0.30, 1500, 600, 0.7, 5.0, 0.20, 0, 0, 0.22};
+// filtre_env, resonance, vibrato_hz, vibrato_demi, desaccord, glisse, volume, portamento.
+const Instrument LEAD_CARRE = {Forme::Carre, 0.25, 0.004, 0.15, 0.70, 0.10, 3200, 3000, 0.8, 5.5, 0.15, 0, 0, 0.20, 0.02};
+const Instrument LEAD_SCIE = {Forme::DentScie, 0.5, 0.004, 0.20, 0.65, 0.10, 2400, 3600, 1.2, 5.5, 0.12, 7, 0, 0.38, 0.015};
+const Instrument LEAD_DOUX = {Forme::Triangle, 0.5, 0.030, 0.30, 0.80, 0.35, 0, 0, 0.7, 4.5, 0.18, 0, 0, 0.30, 0.05};
+const Instrument LEAD_FLUTE = {Forme::Carre, 0.5, 0.040, 0.30, 0.75, 0.30, 1500, 600, 0.7, 5.0, 0.20, 0, 0, 0.22, 0.04};
 const Instrument BASSE_SCIE = {Forme::DentScie, 0.5, 0.003, 0.12, 0.50, 0.05, 380, 1400, 1.6, 0, 0, 0, 0, 0.252};
 const Instrument BASSE_TRIANGLE = {Forme::Triangle, 0.5, 0.005, 0.20, 0.80, 0.10, 0, 0, 0.7, 0, 0, 0, 0, 0.315};
 const Instrument BASSE_RONDE = {Forme::Carre, 0.5, 0.010, 0.30, 0.70, 0.25, 300, 300, 0.7, 0, 0, 0, 0, 0.224};
