@@ -8,7 +8,7 @@ paquets=(
   libpng-dev libfreetype-dev libvorbis-dev libogg-dev
   fonts-dejavu-core fonts-terminus espeak-ng
   googletest libgtest-dev libbenchmark-dev
-  xvfb xdotool imagemagick
+  xvfb xdotool imagemagick time
 )
 manquants=()
 for p in "${paquets[@]}"; do

@@ -1,0 +1,61 @@
+// Baselines for the frame costs: the bare blits of a scene's background bands and top bar and
+// the flip, the least any frame of that scene must do. Run from the run directory (build/run).
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <vector>
+
+#include "core/ressources.h"
+#include "platform/plateforme.h"
+
+namespace {
+
+SDL_Surface* toile() {
+    static SDL_Surface* t = nullptr;
+    if (!t) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE);
+        t = plateforme_ouvrir_ecran();
+    }
+    return t;
+}
+
+struct Bande {
+    const char* chemin;
+    int y;
+    bool cle;
+};
+
+void base(benchmark::State& state, std::vector<Bande> bandes) {
+    SDL_Surface* ecran = toile();
+    std::vector<SDL_Surface*> images;
+    for (const Bande& b : bandes) images.push_back(charger_image(b.chemin, b.cle, 255, 0, 255));
+    for (auto _ : state) {
+        for (size_t i = 0; i < bandes.size(); ++i) {
+            SDL_Rect r = {0, Sint16(bandes[i].y), 0, 0};
+            SDL_BlitSurface(images[i], NULL, ecran, &r);
+        }
+        plateforme_afficher(ecran);
+    }
+    for (SDL_Surface* s : images) SDL_FreeSurface(s);
+}
+
+void BM_base_niveau1(benchmark::State& state) {
+    base(state, {{"./Images/Desert_Haut1a.png", 80, false},
+                 {"./Images/Desert_Bas1a.png", 257, false},
+                 {"./Images/Desert_Sol1a.png", 413, true},
+                 {"./Images/Menu_Haut.png", 0, false}});
+}
+void BM_base_niveau2(benchmark::State& state) {
+    base(state, {{"./Images/Sky1.png", 80, false}, {"./Images/Menu_Haut.png", 0, false}});
+}
+void BM_base_histoire(benchmark::State& state) { base(state, {{"./Images/Base1.png", 0, false}}); }
+void BM_flip_seul(benchmark::State& state) { base(state, {}); }
+
+}  // namespace
+
+BENCHMARK(BM_base_niveau1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_base_niveau2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_base_histoire)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_flip_seul)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Performance figures of the game on this machine, as a Markdown table:
+#   bench/rapport.sh [BUILD_DIR]      (default: build; needs a Release or RelWithDebInfo build,
+#                                      not the sanitized one)
+# Frame costs come from the simulator's --mesures (wall time of each frame's own work: update,
+# drawing and flip; waits are instant on the virtual clock); baselines from mirage_bench (the
+# bare blits of the scene's background bands and top bar plus the flip).
+set -euo pipefail
+racine="$(cd "$(dirname "$0")/.." && pwd)"
+build="$(cd "${1:-$racine/build}" && pwd)"
+run="$build/run"
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+cd "$run"
+
+# Statistics of the frame costs (µs, third column) of the flips whose virtual time (first
+# column) lies in [debut, fin): median, 99th percentile, maximum.
+stats() {
+  awk -v d="$2" -v f="$3" '$1 >= d && $1 < f { print $3 }' "$1" | sort -n |
+    awk '{ v[NR] = $1 } END { if (NR == 0) { print "- - -"; exit }
+           i = int(NR * 0.99); if (i < 1) i = 1; printf "%d %d %d\n", v[int((NR + 1) / 2)], v[i], v[NR] }'
+}
+# Virtual time of the run at which the level's clock reads `ms` (from the arrivals' niveau_t).
+decalage() {
+  grep '"ev":"arrivee"' "$1" | head -1 | sed -E 's/.*"t":([0-9]+).*"niveau_t":([0-9]+).*/\1 \2/' | awk '{ print $1 - $2 }'
+}
+
+tir_tenu="0 g down"
+echo "Running level 1 (invincible, fire held)..." >&2
+./simulateur --scene niveau1 --invincible --temps-max 175000 --entrees <(printf '%s\n' "$tir_tenu") \
+  --trace "$tmp/n1.jsonl" --mesures "$tmp/n1.txt" > /dev/null || true
+echo "Running level 2 (invincible, fire held)..." >&2
+./simulateur --scene niveau2 --invincible --temps-max 200000 --entrees <(printf '%s\n' "$tir_tenu") \
+  --trace "$tmp/n2.jsonl" --mesures "$tmp/n2.txt" > /dev/null || true
+echo "Running the stories..." >&2
+./simulateur --scene intro --mesures "$tmp/intro.txt" > /dev/null
+./simulateur --scene interlude --mesures "$tmp/interlude.txt" > /dev/null
+./simulateur --scene presentation --entrees <(printf '12 RETURN down\n24 RETURN down\n') --mesures "$tmp/pres.txt" > /dev/null
+
+echo "Running the baselines..." >&2
+"$run/mirage_bench" --benchmark_format=csv 2> /dev/null > "$tmp/bench.csv"
+base() { grep "^\"$1\"" "$tmp/bench.csv" | cut -d, -f3 | awk '{ printf "%d", $1 }'; }  # real time, µs
+b1=$(base BM_base_niveau1); b2=$(base BM_base_niveau2); bh=$(base BM_base_histoire)
+
+d1=$(decalage "$tmp/n1.jsonl"); d2=$(decalage "$tmp/n2.jsonl")
+# Level 1's heaviest stretch: the 10-second window of its timeline with the highest 99th percentile.
+lourd=$(for s in $(seq 0 10000 130000); do echo "$s $(stats "$tmp/n1.txt" $((d1 + s)) $((d1 + s + 10000)))"; done |
+  sort -k3 -n | tail -1)
+l_debut=$(echo "$lourd" | cut -d' ' -f1)
+
+ligne() {  # name, stats "med p99 max", baseline µs
+  read -r med p99 max <<< "$2"
+  awk -v n="$1" -v m="$med" -v p="$p99" -v x="$max" -v b="$3" \
+    'BEGIN { printf "| %s | %.3f | %.3f | %.3f | %.3f | %.2f |\n", n, m / 1000, p / 1000, x / 1000, b / 1000, (b > 0 ? p / b : 0) }'
+}
+
+echo "| Scene | median (ms) | 99th percentile (ms) | max (ms) | baseline (ms) | p99 / baseline |"
+echo "|---|---|---|---|---|---|"
+ligne "Level 1, heaviest 10 s (from ${l_debut} ms)" "$(stats "$tmp/n1.txt" $((d1 + l_debut)) $((d1 + l_debut + 10000)))" "$b1"
+ligne "Level 1, boss (138.5 s on)" "$(stats "$tmp/n1.txt" $((d1 + 138500)) $((d1 + 175000)))" "$b1"
+ligne "Level 2, torpedo streams (18-33 s)" "$(stats "$tmp/n2.txt" $((d2 + 18000)) $((d2 + 33000)))" "$b2"
+ligne "Level 2, final boss (122 s on)" "$(stats "$tmp/n2.txt" $((d2 + 122000)) $((d2 + 200000)))" "$b2"
+ligne "Intro (whole)" "$(stats "$tmp/intro.txt" 0 999999999)" "$bh"
+ligne "Interlude (whole)" "$(stats "$tmp/interlude.txt" 0 999999999)" "$bh"
+echo
+
+# Level load: the wall time between the loading picture's flip and the first flip of the entry
+# run (asset sets, ship, world and wave script; the start delay is virtual, so it costs nothing).
+charge() { awk 'NR == 1 { a = $2 } NR == 2 { printf "%.1f", ($2 - a) / 1000; exit }' "$1"; }
+echo "| Figure | Value |"
+echo "|---|---|"
+echo "| Level 1 load | $(charge "$tmp/n1.txt") ms |"
+echo "| Level 2 load | $(charge "$tmp/n2.txt") ms |"
+echo "| Start-up to the first splash frame | $(awk 'NR == 1 { printf "%.1f", $2 / 1000 }' "$tmp/pres.txt") ms |"
+
+# A whole game on the level timelines alone (no enemies: each boss check finds its slot empty):
+# splash, intro, menu, level 1 won, interlude, level 2 won, menu, Escape.
+entrees_jeu="12 RETURN down
+24 RETURN down
+166000 RETURN down
+780000 ESCAPE down"
+/usr/bin/time -v ./simulateur --scene jeu --sans-vagues --temps-max 900000 --entrees <(printf '%s\n' "$entrees_jeu") \
+  > "$tmp/jeu.txt" 2> "$tmp/jeu_time.txt" || true
+mur=$(grep -o '[0-9.]* s wall' "$tmp/jeu.txt" | head -1)
+virtuel=$(grep -o 'at [0-9]* ms virtual' "$tmp/jeu.txt" | head -1)
+echo "| Whole simulated game (no enemies), wall | ${mur:-?} ($virtuel) |"
+pic=$(grep "Maximum resident" "$tmp/jeu_time.txt" | awk '{ printf "%.1f", $NF / 1024 }')
+pic1=$( { /usr/bin/time -v ./simulateur --scene niveau1 --invincible --temps-max 175000 \
+  --entrees <(printf '%s\n' "$tir_tenu") > /dev/null; } 2>&1 | grep "Maximum resident" | awk '{ printf "%.1f", $NF / 1024 }')
+echo "| Peak resident memory: whole game / level 1 with its enemies | ${pic} MiB / ${pic1} MiB |"
+debut=$(date +%s.%N)
+"$build/assetgen" "$tmp/pack" > /dev/null
+echo "| Asset pack generation | $(awk -v a="$debut" -v b="$(date +%s.%N)" "BEGIN { printf \"%.1f\", b - a }") s |"
