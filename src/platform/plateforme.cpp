@@ -3,6 +3,7 @@
 // Alt+Enter and F11 switch the display mode, and the key state merges keyboard and gamepad.
 #include "platform/plateforme.h"
 
+#include <stdlib.h>
 #include <string.h>
 #include <time.h>
 
@@ -39,10 +40,15 @@ struct Simulation {
     void* donnees_limite = nullptr;
 };
 
+// The canvas is one surface record for the whole run. In full screen its pixels are the
+// display's own (no copy per frame); in the window mode, or when the display cannot lend its
+// pixels, they are a private buffer that the flip copies or scales to the display.
 struct Affichage {
     SDL_Surface* toile = nullptr;   // what the scenes draw into, 640x480
     SDL_Surface* video = nullptr;   // what SDL shows
     int fenetre = 0;
+    int partage = 0;                // 1 while the canvas draws straight into the display
+    Uint32* tampon = nullptr;       // the private buffer, 640x480
 };
 
 Simulation sim;
@@ -205,7 +211,7 @@ int plateforme_afficher(SDL_Surface* ecran) {
     if (ecran && ecran == aff.toile && aff.video) {
         if (aff.fenetre)
             doubler(aff.toile, aff.video);
-        else
+        else if (!aff.partage)
             SDL_BlitSurface(aff.toile, NULL, aff.video, NULL);
         montre = aff.video;
     }
@@ -221,16 +227,46 @@ int plateforme_afficher(SDL_Surface* ecran) {
     return r;
 }
 
+// The display can lend its pixels to the canvas when it is a plain 640x480 32-bit software
+// surface in the canvas's format that needs no locking.
+static int video_partageable(void) {
+    SDL_Surface* v = aff.video;
+    return v && aff.toile && v->w == 640 && v->h == 480 && v->format->BytesPerPixel == 4 && !SDL_MUSTLOCK(v) &&
+           !(v->flags & SDL_HWSURFACE) && v->format->Rmask == aff.toile->format->Rmask &&
+           v->format->Gmask == aff.toile->format->Gmask && v->format->Bmask == aff.toile->format->Bmask;
+}
+
+// Points the canvas at the display's pixels or at the private buffer, carrying the picture over.
+static void placer_toile(int partager) {
+    SDL_Surface* t = aff.toile;
+    if (partager && !aff.partage) {
+        for (int y = 0; y < 480; ++y)
+            memcpy((Uint8*)aff.video->pixels + y * aff.video->pitch, (Uint8*)t->pixels + y * t->pitch, 640 * 4);
+    } else if (!partager && aff.partage) {
+        for (int y = 0; y < 480; ++y)
+            memcpy(aff.tampon + y * 640, (Uint8*)t->pixels + y * t->pitch, 640 * 4);
+    }
+    t->pixels = partager ? aff.video->pixels : (void*)aff.tampon;
+    t->pitch = Uint16(partager ? aff.video->pitch : 640 * 4);
+    aff.partage = partager;
+}
+
 SDL_Surface* plateforme_ouvrir_ecran(void) {
     aff.video = SDL_SetVideoMode(640, 480, 32, MODE_JEU);
     if (!aff.video) return NULL;
     aff.fenetre = 0;
     if (!aff.toile) {
-        SDL_Surface* brute = SDL_CreateRGBSurface(SDL_SWSURFACE, 640, 480, 32, 0, 0, 0, 0);
-        aff.toile = brute ? SDL_DisplayFormat(brute) : NULL;
-        SDL_FreeSurface(brute);
+        // The canvas takes the display's format, so every picture converted for the display
+        // blits onto it without conversion.
+        SDL_PixelFormat* f = aff.video->format;
+        int bpp4 = f->BytesPerPixel == 4;
+        aff.tampon = (Uint32*)calloc(640 * 480, 4);
+        aff.toile = SDL_CreateRGBSurfaceFrom(aff.tampon, 640, 480, 32, 640 * 4, bpp4 ? f->Rmask : 0xFF0000,
+                                             bpp4 ? f->Gmask : 0xFF00, bpp4 ? f->Bmask : 0xFF, 0);
         if (!aff.toile) return NULL;
+        aff.partage = 0;
     }
+    placer_toile(video_partageable());
     if (!sim.active && SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && SDL_NumJoysticks() > 0) {
         SDL_JoystickOpen(0);
         SDL_JoystickEventState(SDL_ENABLE);
@@ -241,17 +277,21 @@ SDL_Surface* plateforme_ouvrir_ecran(void) {
 int plateforme_basculer_fenetre(void) {
     if (!aff.video) return -1;
     int fenetre = !aff.fenetre;
+    // The canvas leaves the display's pixels before SDL frees them with the old mode.
+    placer_toile(0);
     SDL_Surface* v = fenetre ? SDL_SetVideoMode(1280, 960, 32, SDL_SWSURFACE) : SDL_SetVideoMode(640, 480, 32, MODE_JEU);
+    int r = 0;
     if (!v) {
         // Put the old mode back; the canvas is untouched either way.
         v = aff.fenetre ? SDL_SetVideoMode(1280, 960, 32, SDL_SWSURFACE) : SDL_SetVideoMode(640, 480, 32, MODE_JEU);
-        if (v) aff.video = v;
-        return -1;
+        fenetre = aff.fenetre;
+        r = -1;
     }
     aff.video = v;
     aff.fenetre = fenetre;
+    if (v && !fenetre) placer_toile(video_partageable());
     SDL_ShowCursor(0);
-    return 0;
+    return v ? r : -1;
 }
 
 int plateforme_en_fenetre(void) { return aff.fenetre; }
