@@ -347,11 +347,11 @@ TEST(FichiersEndommages, SonsQuiPlantaientSDL_mixer) {
 }
 
 // With a real (dummy) audio device open, the files do reach SDL_mixer: the check must come
-// first there too. Each case runs in a child process, which opens the device itself.
+// first there too. Each case runs in a forked child (the default death-test style: SetUp is
+// not run again there), which opens the device itself.
 class SonOuvert : public ::testing::Test {
   protected:
     void SetUp() override {
-        ::testing::FLAGS_gtest_death_test_style = "threadsafe";
         char modele[] = "/tmp/mirage_fautes_son_XXXXXX";
         dossier_ = mkdtemp(modele);
         sain_ = dossier_ + "/sain.wav";
