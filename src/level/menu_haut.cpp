@@ -9,7 +9,7 @@
 #include "core/ressources.h"
 #include "ship/vaisseau.h"
 
-static const EntreeRessource k_images_menu_haut[] = {
+const EntreeRessource IMAGES_MENU_HAUT[] = {
     {offsetof(MenuHaut, fond), "./Images/Menu_Haut.png", RES_IMAGE, 0, 0, 0},
     {offsetof(MenuHaut, curseur_rouge), "./Images/Curseur_Rouge.png", RES_IMAGE_CLE, 0, 0, 0},
     {offsetof(MenuHaut, curseur_noir), "./Images/Curseur_Noir.png", RES_IMAGE, 0, 0, 0},
@@ -25,7 +25,7 @@ static const EntreeRessource k_images_menu_haut[] = {
     {offsetof(MenuHaut, neuf), "./Images/Neuf.png", RES_IMAGE, 0, 0, 0},
     {offsetof(MenuHaut, triangle_vitesse), "./Images/Triangle_Vitesse.png", RES_IMAGE, 0, 0, 0},
 };
-static const int NB_IMAGES_MENU_HAUT = (int)(sizeof k_images_menu_haut / sizeof k_images_menu_haut[0]);
+const int NB_IMAGES_MENU_HAUT = (int)(sizeof IMAGES_MENU_HAUT / sizeof IMAGES_MENU_HAUT[0]);
 
 // Weapon slots, speed triangles: first position and spacing.
 static const int X_ARME = 272, Y_ARME = 32, PAS_ARME = 48, COTE_ARME = 32;
@@ -43,7 +43,7 @@ void preparer_menu_haut(MenuHaut* menu) {
 
 MenuHaut* charger_menu_haut(void) {
     MenuHaut* menu = (MenuHaut*)calloc(1, sizeof(MenuHaut));
-    charger_table(menu, k_images_menu_haut, NB_IMAGES_MENU_HAUT);
+    charger_table(menu, IMAGES_MENU_HAUT, NB_IMAGES_MENU_HAUT);
     preparer_menu_haut(menu);
     return menu;
 }
@@ -76,7 +76,7 @@ void afficher_menu_haut(const MenuHaut* menu, const Monde* monde, SDL_Surface* e
 
 void liberer_menu_haut(MenuHaut* menu) {
     if (!menu) return;
-    liberer_table(menu, k_images_menu_haut, NB_IMAGES_MENU_HAUT);
+    liberer_table(menu, IMAGES_MENU_HAUT, NB_IMAGES_MENU_HAUT);
     free(menu->chiffres);
     free(menu);
 }

@@ -3,6 +3,8 @@
 #pragma once
 #include <SDL.h>
 
+#include "core/ressources.h"
+
 typedef struct Monde Monde;
 
 typedef struct MenuHaut {
@@ -25,7 +27,14 @@ typedef struct MenuHaut {
     SDL_Rect rect_vies;          // lives digit: (592, 32, 16, 16)
 } MenuHaut;
 
-// Loads the bar's pictures (a missing file stops the game) and sets its rectangles.
+// The bar's fourteen pictures as fields of MenuHaut, in the order they are loaded: what
+// charger_menu_haut and liberer_menu_haut walk, and the bar's part of the list of files the
+// game loads.
+extern const EntreeRessource IMAGES_MENU_HAUT[];
+extern const int NB_IMAGES_MENU_HAUT;
+
+// Loads the bar's pictures of IMAGES_MENU_HAUT (a missing file stops the game) and sets its
+// rectangles.
 // Release with liberer_menu_haut.
 MenuHaut* charger_menu_haut(void);
 

@@ -2,6 +2,7 @@
 #include "shell/jeu.h"
 
 #include <SDL_mixer.h>
+#include <stddef.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -33,24 +34,20 @@ SDL_Surface* ouvrir_affichage_et_son(void) {
     return ecran;
 }
 
-void charger_images_shell(ImagesShell* images) {
-    images->coin = charger_bmp("./Images/Coin.bmp", 1, 0, 0, 0);
-    images->titre = charger_image("./Images/Titre.png", 0, 0, 0, 0);
-    images->programmer = charger_image("./Images/Programmer.png", 0, 0, 0, 0);
-    images->keyboard = charger_image("./Images/Keyboard.png", 0, 0, 0, 0);
-    images->chargement = charger_image("./Images/Chargement.png", 0, 0, 0, 0);
-    images->loading1 = charger_image("./Images/Loading1.png", 0, 0, 0, 0);
-    images->loading2 = charger_image("./Images/Loading2.png", 0, 0, 0, 0);
-}
+const EntreeRessource IMAGES_SHELL[] = {
+    {offsetof(ImagesShell, coin), "./Images/Coin.bmp", RES_BMP_CLE, 0, 0, 0},
+    {offsetof(ImagesShell, titre), "./Images/Titre.png", RES_IMAGE, 0, 0, 0},
+    {offsetof(ImagesShell, programmer), "./Images/Programmer.png", RES_IMAGE, 0, 0, 0},
+    {offsetof(ImagesShell, keyboard), "./Images/Keyboard.png", RES_IMAGE, 0, 0, 0},
+    {offsetof(ImagesShell, chargement), "./Images/Chargement.png", RES_IMAGE, 0, 0, 0},
+    {offsetof(ImagesShell, loading1), "./Images/Loading1.png", RES_IMAGE, 0, 0, 0},
+    {offsetof(ImagesShell, loading2), "./Images/Loading2.png", RES_IMAGE, 0, 0, 0},
+};
+const int NB_IMAGES_SHELL = (int)(sizeof IMAGES_SHELL / sizeof IMAGES_SHELL[0]);
 
-void liberer_images_shell(ImagesShell* images) {
-    SDL_Surface** toutes[] = {&images->coin,       &images->titre,    &images->programmer, &images->keyboard,
-                              &images->chargement, &images->loading1, &images->loading2};
-    for (SDL_Surface** s : toutes) {
-        SDL_FreeSurface(*s);
-        *s = NULL;
-    }
-}
+void charger_images_shell(ImagesShell* images) { charger_table(images, IMAGES_SHELL, NB_IMAGES_SHELL); }
+
+void liberer_images_shell(ImagesShell* images) { liberer_table(images, IMAGES_SHELL, NB_IMAGES_SHELL); }
 
 int scene_presentation(SDL_Surface* ecran, const ImagesShell* images) {
     trace_ecrire("scene", "\"nom\":\"presentation\"");

@@ -3,6 +3,8 @@
 #pragma once
 #include <SDL.h>
 
+#include "core/ressources.h"
+
 typedef struct ImagesShell {
     SDL_Surface* coin;        // "./Images/Coin.bmp", black key: blinking cursor of the menu
     SDL_Surface* titre;       // "./Images/Titre.png": title menu background
@@ -20,8 +22,14 @@ typedef struct ImagesShell {
 // A display that cannot be opened, or a failed SDL_Init, prints one line and exits with 1.
 SDL_Surface* ouvrir_affichage_et_son(void);
 
-// Loads the seven shell pictures in the game's order (Coin.bmp keyed black first). A missing
-// or unreadable picture stops the game with one line naming it (exit status 1).
+// The seven shell pictures in the order the game loads them (Coin.bmp keyed black first), as
+// fields of ImagesShell: what charger_images_shell walks, and the shell's part of the list of
+// files the game loads.
+extern const EntreeRessource IMAGES_SHELL[];
+extern const int NB_IMAGES_SHELL;
+
+// Loads the seven shell pictures of IMAGES_SHELL in table order. A missing or unreadable
+// picture stops the game with one line naming it (exit status 1).
 void charger_images_shell(ImagesShell* images);
 // Frees the seven pictures (at exit; the process would reclaim them anyway).
 void liberer_images_shell(ImagesShell* images);

@@ -1,6 +1,7 @@
 // The player's weapons and modules: volley tables, weapon cycling, module orbit and volleys.
 #include "ship/armes.h"
 
+#include <stddef.h>
 #include <stdlib.h>
 
 #include "core/calculs.h"
@@ -55,8 +56,6 @@ const ModeleVolee VOLEES_MODULES[NB_ARMES + 1][2] = {
     {{14, 0, 8, 30, T3A, TIR_MODULE_BOMBE, 0, 15, 0}, {14, -30, 8, 30, T3, TIR_MODULE_BOMBE, 0, -15, 0}},
 };
 
-const char* const CHEMINS_MODULES[NB_IMAGES_MODULE] = {
-    "./Images/Module1.png", "./Images/Module2.png", "./Images/Module3.png", "./Images/Module4.png"};
 
 // Builds the template of one shot at (base_x + m.x, base_y + m.y), launches it into the ship's
 // slots and frees it: the slot holds its own copy.
@@ -72,6 +71,13 @@ void lancer_modele(Vaisseau* vaisseau, const ModeleVolee& m, int base_x, int bas
 }
 
 }  // namespace
+
+const EntreeRessource IMAGES_MODULES[NB_IMAGES_MODULE] = {
+    {offsetof(ImagesModules, images[0]), "./Images/Module1.png", RES_IMAGE_CLE, 0, 255, 0},
+    {offsetof(ImagesModules, images[1]), "./Images/Module2.png", RES_IMAGE_CLE, 0, 255, 0},
+    {offsetof(ImagesModules, images[2]), "./Images/Module3.png", RES_IMAGE_CLE, 0, 255, 0},
+    {offsetof(ImagesModules, images[3]), "./Images/Module4.png", RES_IMAGE_CLE, 0, 255, 0},
+};
 
 int tirer_vaisseau(const Uint8* touches, Vaisseau* vaisseau, SDL_Surface* t1, SDL_Surface* t2,
                    SDL_Surface* t3, SDL_Surface* t3a, SDL_Surface* t3b, SDL_Surface* t4, SDL_Surface* t5,
@@ -114,16 +120,11 @@ void calculer_orbite(SDL_Rect orbite[NB_POINTS_ORBITE]) {
 }
 
 void charger_modules(ImagesModules* images, SDL_Rect orbite[NB_POINTS_ORBITE]) {
-    for (int i = 0; i < NB_IMAGES_MODULE; ++i) images->images[i] = charger_image(CHEMINS_MODULES[i], 1, 0, 255, 0);
+    charger_table(images, IMAGES_MODULES, NB_IMAGES_MODULE);
     calculer_orbite(orbite);
 }
 
-void liberer_modules(ImagesModules* images) {
-    for (int i = 0; i < NB_IMAGES_MODULE; ++i) {
-        if (images->images[i]) SDL_FreeSurface(images->images[i]);
-        images->images[i] = NULL;
-    }
-}
+void liberer_modules(ImagesModules* images) { liberer_table(images, IMAGES_MODULES, NB_IMAGES_MODULE); }
 
 void afficher_modules(Vaisseau* vaisseau, int a, int b, int image_anim, int a_tire,
                       const ImagesModules* images, const SDL_Rect orbite[NB_POINTS_ORBITE], SDL_Surface* t1,

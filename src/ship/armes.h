@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include "core/ressources.h"
 #include "ship/vaisseau.h"
 
 enum { NB_POINTS_ORBITE = 60, NB_IMAGES_MODULE = 4 };
@@ -18,6 +19,11 @@ typedef struct ImagesImpact {
 typedef struct ImagesModules {
     SDL_Surface* images[NB_IMAGES_MODULE];
 } ImagesModules;
+
+// The four module pictures (green key) as fields of ImagesModules, in load order: what
+// charger_modules and liberer_modules walk, and the modules' part of the list of files the game
+// loads.
+extern const EntreeRessource IMAGES_MODULES[NB_IMAGES_MODULE];
 
 // Fires one volley of the current weapon when the fire key 'g' is held (touches: key state
 // array) and returns 1; else returns 0 and fires nothing. Shot pictures: t1 "Vaisseau_Tir1",
@@ -39,7 +45,7 @@ void arme_suivante(Vaisseau* vaisseau);
 void activer_modules(Vaisseau* vaisseau);
 void desactiver_modules(Vaisseau* vaisseau);
 
-// Loads the four module pictures (green colour key) into `images` and fills the 60-point
+// Loads the four module pictures of IMAGES_MODULES into `images` and fills the 60-point
 // orbit: circle of centre (64, 64), radius 64, entry i = (rounded x, rounded y, 32, 28), entry 0
 // at (128, 64), clockwise in 6-degree steps. The pictures must exist (the loader exits otherwise).
 void charger_modules(ImagesModules* images, SDL_Rect orbite[NB_POINTS_ORBITE]);
