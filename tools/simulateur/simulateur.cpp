@@ -199,7 +199,8 @@ int main(int argc, char** argv) {
         trace_ouvrir(g.trace);
     }
     plateforme_observer_flips(sur_flip, nullptr);
-    trace_observer(sur_evenement, nullptr);
+    // Only when something needs it: an observer makes the game build its trace events.
+    if (g.trace || g.sauter_histoires || g.quitter_au_menu) trace_observer(sur_evenement, nullptr);
     plateforme_limiter((uint32_t)temps_max, sur_limite, nullptr);
 
     // Headless and silent: no window, and no audio device, whose real-time thread would make
