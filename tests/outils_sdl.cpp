@@ -6,6 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <vorbis/vorbisenc.h>
+
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -76,3 +79,57 @@ std::string valeur_texte(const std::string& ligne, const std::string& cle) {
     size_t debut = p + cle.size() + 4;
     return ligne.substr(debut, ligne.find('"', debut) - debut);
 }
+
+std::vector<uint8_t> ogg_vorbis_encode(int nb_blocs, float amplitude) {
+    vorbis_info vi;
+    vorbis_info_init(&vi);
+    vorbis_encode_init_vbr(&vi, 2, 44100, 0.1f);
+    vorbis_comment vc;
+    vorbis_comment_init(&vc);
+    vorbis_dsp_state vd;
+    vorbis_block vb;
+    vorbis_analysis_init(&vd, &vi);
+    vorbis_block_init(&vd, &vb);
+    ogg_stream_state os;
+    ogg_stream_init(&os, 1);
+    std::vector<uint8_t> sortie;
+    auto vider = [&](bool forcer) {
+        ogg_page og;
+        while (forcer ? ogg_stream_flush(&os, &og) : ogg_stream_pageout(&os, &og)) {
+            sortie.insert(sortie.end(), og.header, og.header + og.header_len);
+            sortie.insert(sortie.end(), og.body, og.body + og.body_len);
+        }
+    };
+    ogg_packet h, hc, hs;
+    vorbis_analysis_headerout(&vd, &vc, &h, &hc, &hs);
+    ogg_stream_packetin(&os, &h);
+    ogg_stream_packetin(&os, &hc);
+    ogg_stream_packetin(&os, &hs);
+    vider(true);
+    for (int bloc = 0; bloc <= nb_blocs; ++bloc) {
+        if (bloc == nb_blocs) {
+            vorbis_analysis_wrote(&vd, 0);
+        } else {
+            float** tampon = vorbis_analysis_buffer(&vd, 1024);
+            for (int i = 0; i < 1024; ++i) tampon[0][i] = tampon[1][i] = amplitude * std::sin((bloc * 1024 + i) * 0.05f);
+            vorbis_analysis_wrote(&vd, 1024);
+        }
+        while (vorbis_analysis_blockout(&vd, &vb) == 1) {
+            vorbis_analysis(&vb, nullptr);
+            vorbis_bitrate_addblock(&vb);
+            ogg_packet op;
+            while (vorbis_bitrate_flushpacket(&vd, &op)) {
+                ogg_stream_packetin(&os, &op);
+                vider(false);
+            }
+        }
+    }
+    vider(true);
+    ogg_stream_clear(&os);
+    vorbis_block_clear(&vb);
+    vorbis_dsp_clear(&vd);
+    vorbis_comment_clear(&vc);
+    vorbis_info_clear(&vi);
+    return sortie;
+}
+

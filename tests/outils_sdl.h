@@ -3,6 +3,8 @@
 #pragma once
 #include <SDL.h>
 
+#include <stdint.h>
+
 #include <string>
 #include <vector>
 
@@ -30,3 +32,7 @@ std::vector<std::string> evenements(const RunSimulateur& r, const std::string& e
 long valeur_entiere(const std::string& ligne, const std::string& cle);
 // The string value of "cle" in a JSON line; "" when absent.
 std::string valeur_texte(const std::string& ligne, const std::string& cle);
+
+// A whole, valid Ogg Vorbis stream (stereo, 44100 Hz) of nb_blocs blocks of 1024 samples of a
+// sine of the given amplitude (0 = silence), made with libvorbisenc.
+std::vector<uint8_t> ogg_vorbis_encode(int nb_blocs, float amplitude);

@@ -8,7 +8,6 @@
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
-#include <vorbis/vorbisenc.h>
 
 #include <filesystem>
 #include <map>
@@ -54,55 +53,6 @@ std::string base_nom(const char* chemin) {
     return s.substr(0, s.rfind('.'));
 }
 
-// A silent Ogg Vorbis stream of a few milliseconds: the loader checks the stream's structure
-// even when there is no audio device to play it.
-std::vector<unsigned char> ogg_muet() {
-    vorbis_info vi;
-    vorbis_info_init(&vi);
-    vorbis_encode_init_vbr(&vi, 2, 44100, 0.1f);
-    vorbis_comment vc;
-    vorbis_comment_init(&vc);
-    vorbis_dsp_state vd;
-    vorbis_block vb;
-    vorbis_analysis_init(&vd, &vi);
-    vorbis_block_init(&vd, &vb);
-    ogg_stream_state os;
-    ogg_stream_init(&os, 1);
-    std::vector<unsigned char> sortie;
-    auto vider = [&](bool forcer) {
-        ogg_page og;
-        while (forcer ? ogg_stream_flush(&os, &og) : ogg_stream_pageout(&os, &og)) {
-            sortie.insert(sortie.end(), og.header, og.header + og.header_len);
-            sortie.insert(sortie.end(), og.body, og.body + og.body_len);
-        }
-    };
-    ogg_packet h, hc, hs;
-    vorbis_analysis_headerout(&vd, &vc, &h, &hc, &hs);
-    ogg_stream_packetin(&os, &h);
-    ogg_stream_packetin(&os, &hc);
-    ogg_stream_packetin(&os, &hs);
-    vider(true);
-    float** tampon = vorbis_analysis_buffer(&vd, 256);
-    for (int i = 0; i < 256; ++i) tampon[0][i] = tampon[1][i] = 0.0f;
-    vorbis_analysis_wrote(&vd, 256);
-    vorbis_analysis_wrote(&vd, 0);
-    while (vorbis_analysis_blockout(&vd, &vb) == 1) {
-        vorbis_analysis(&vb, nullptr);
-        vorbis_bitrate_addblock(&vb);
-        ogg_packet op;
-        while (vorbis_bitrate_flushpacket(&vd, &op)) {
-            ogg_stream_packetin(&os, &op);
-            vider(false);
-        }
-    }
-    vider(true);
-    ogg_stream_clear(&os);
-    vorbis_block_clear(&vb);
-    vorbis_dsp_clear(&vd);
-    vorbis_comment_clear(&vc);
-    vorbis_info_clear(&vi);
-    return sortie;
-}
 
 // The stand-in colour of every picture, by base name (the same file in both stories).
 std::map<std::string, Pixel>& couleurs() {
@@ -159,7 +109,7 @@ const std::string& dossier_remplacants() {
         for (int i = 0; i < t.nb; ++i) {
             const EntreeRessource& e = t.entrees[i];
             if (e.genre == RES_MUSIQUE) {
-                static const std::vector<unsigned char> musique = ogg_muet();
+                static const std::vector<uint8_t> musique = ogg_vorbis_encode(1, 0.0f);
                 FILE* f = fopen((dossier + "/" + e.chemin).c_str(), "wb");
                 fwrite(musique.data(), 1, musique.size(), f);
                 fclose(f);

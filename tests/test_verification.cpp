@@ -1,6 +1,5 @@
 // Structural checks that keep damaged data files away from SDL_image and SDL_mixer.
 #include <gtest/gtest.h>
-#include <vorbis/vorbisenc.h>
 
 #include <cmath>
 #include <cstring>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "core/verification.h"
+#include "outils_sdl.h"
 
 namespace {
 
@@ -38,60 +38,6 @@ Octets wav(uint16_t canaux, uint16_t bits, uint32_t frequence, uint32_t nb_octet
     memcpy(&o[36], "data", 4);
     put32(o, 40, nb_octets);
     return o;
-}
-
-// A short valid Ogg Vorbis stream, made with libvorbisenc.
-Octets ogg_valide() {
-    vorbis_info vi;
-    vorbis_info_init(&vi);
-    vorbis_encode_init_vbr(&vi, 2, 44100, 0.1f);
-    vorbis_comment vc;
-    vorbis_comment_init(&vc);
-    vorbis_dsp_state vd;
-    vorbis_block vb;
-    vorbis_analysis_init(&vd, &vi);
-    vorbis_block_init(&vd, &vb);
-    ogg_stream_state os;
-    ogg_stream_init(&os, 1);
-    Octets sortie;
-    auto vider = [&](bool forcer) {
-        ogg_page og;
-        while (forcer ? ogg_stream_flush(&os, &og) : ogg_stream_pageout(&os, &og)) {
-            sortie.insert(sortie.end(), og.header, og.header + og.header_len);
-            sortie.insert(sortie.end(), og.body, og.body + og.body_len);
-        }
-    };
-    ogg_packet h, hc, hs;
-    vorbis_analysis_headerout(&vd, &vc, &h, &hc, &hs);
-    ogg_stream_packetin(&os, &h);
-    ogg_stream_packetin(&os, &hc);
-    ogg_stream_packetin(&os, &hs);
-    vider(true);
-    for (int bloc = 0; bloc <= 20; ++bloc) {
-        if (bloc == 20) {
-            vorbis_analysis_wrote(&vd, 0);
-        } else {
-            float** tampon = vorbis_analysis_buffer(&vd, 1024);
-            for (int i = 0; i < 1024; ++i) tampon[0][i] = tampon[1][i] = 0.3f * std::sin((bloc * 1024 + i) * 0.05f);
-            vorbis_analysis_wrote(&vd, 1024);
-        }
-        while (vorbis_analysis_blockout(&vd, &vb) == 1) {
-            vorbis_analysis(&vb, nullptr);
-            vorbis_bitrate_addblock(&vb);
-            ogg_packet op;
-            while (vorbis_bitrate_flushpacket(&vd, &op)) {
-                ogg_stream_packetin(&os, &op);
-                vider(false);
-            }
-        }
-    }
-    vider(true);
-    ogg_stream_clear(&os);
-    vorbis_block_clear(&vb);
-    vorbis_dsp_clear(&vd);
-    vorbis_comment_clear(&vc);
-    vorbis_info_clear(&vi);
-    return sortie;
 }
 
 const char* png(const Octets& o) { return verifier_png(o.data(), o.size()); }
@@ -153,7 +99,7 @@ TEST(VerificationWav, ChecksFormatChannelsBitsRateAndDataLength) {
 }
 
 TEST(VerificationOgg, AcceptsAWholeStreamAndRefusesACutOrDamagedOne) {
-    Octets o = ogg_valide();
+    Octets o = ogg_vorbis_encode(20, 0.3f);
     ASSERT_GT(o.size(), 1000u);
     EXPECT_EQ(ogg(o), nullptr);
     Octets moitie(o.begin(), o.begin() + long(o.size() / 2));
