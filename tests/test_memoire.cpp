@@ -30,7 +30,7 @@ std::string retour_chaque_seconde(int parties) {
 // `parties` whole games without enemies (each level is won at its boss time), the window
 // closed when the menu comes back after the last one.
 std::string options_parties(int parties) {
-    return "--scene jeu --sans-vagues --sauter-histoires --quitter-au-menu " + std::to_string(parties + 1) +
+    return "--scene jeu --memoire --sans-vagues --sauter-histoires --quitter-au-menu " + std::to_string(parties + 1) +
            " --temps-max " + std::to_string(k_par_partie * unsigned(parties + 1));
 }
 

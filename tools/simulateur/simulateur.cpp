@@ -4,7 +4,7 @@
 //              [--graine N] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
 //              [--entrees-hasard SEED [--duree-hasard MS]] [--mesures FILE] [--invincible]
 //              [--hasard-retour PCT] [--hasard-calme] [--sans-vagues] [--sauter-histoires]
-//              [--quitter-au-menu N]
+//              [--quitter-au-menu N] [--memoire]
 //   --invincible keeps the ship's invincibilite above 0 through every frame of the level
 //   scenes (a test aid for running whole timetables; the game itself never does this).
 //   --sans-vagues runs the levels without their wave scripts: no enemy arrives, and the level
@@ -13,7 +13,8 @@
 //   leaves Escape and window closes out of the random input until --duree-hasard.
 //   --sauter-histoires presses Escape shortly after each story starts; --quitter-au-menu N
 //   closes the window when the title menu starts for the N-th time (N whole games for N-1).
-//   Whenever a scene starts, a {"ev":"memoire","rss_ko":N} event gives the resident size.
+//   --memoire adds a {"ev":"memoire","rss_ko":N} event giving the resident size whenever a
+//   scene starts (off by default: it differs from run to run, the other events do not).
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
 #include <SDL.h>
 #include <stdio.h>
@@ -51,6 +52,7 @@ struct Etat {
     FILE* trace = nullptr;
     std::chrono::steady_clock::time_point debut;
     int sauter_histoires = 0;
+    int memoire = 0;
     long quitter_au_menu = 0;  // 0: never
     long nb_menus = 0;
 };
@@ -89,11 +91,11 @@ long taille_residente_ko() {
     return residente < 0 ? -1 : residente * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-// Watches the game's own events: the resident size at every scene start, and the scripted
-// reactions to scenes (skipping stories, closing the window at the N-th menu).
+// Watches the game's own events: the resident size at every scene start (--memoire), and the
+// scripted reactions to scenes (skipping stories, closing the window at the N-th menu).
 void sur_evenement(const char* ev, const char* ligne, void*) {
     if (strcmp(ev, "scene") != 0) return;
-    trace_ecrire("memoire", "\"rss_ko\":%ld", taille_residente_ko());
+    if (g.memoire) trace_ecrire("memoire", "\"rss_ko\":%ld", taille_residente_ko());
     uint32_t t = plateforme_ticks();
     bool histoire = strstr(ligne, "\"nom\":\"intro\"") || strstr(ligne, "\"nom\":\"interlude\"");
     if (histoire && g.sauter_histoires) {
@@ -121,7 +123,7 @@ int usage(const char* raison) {
             "                  [--entrees FILE] [--graine N] [--trace FILE] [--capture MS:FILE.png]...\n"
             "                  [--temps-max MS] [--entrees-hasard SEED [--duree-hasard MS]]\n"
             "                  [--mesures FILE] [--invincible] [--sans-vagues] [--hasard-retour PCT]\n"
-            "                  [--hasard-calme] [--sauter-histoires] [--quitter-au-menu N]\n",
+            "                  [--hasard-calme] [--sauter-histoires] [--quitter-au-menu N] [--memoire]\n",
             raison);
     return 1;
 }
@@ -156,6 +158,7 @@ int main(int argc, char** argv) {
             if (dosage.pct_retour < 0 || dosage.pct_retour > 100) return usage("--hasard-retour takes 0 to 100");
         } else if (a == "--hasard-calme") dosage.calme = 1;
         else if (a == "--sauter-histoires") g.sauter_histoires = 1;
+        else if (a == "--memoire") g.memoire = 1;
         else if (a == "--quitter-au-menu" && suivant) {
             g.quitter_au_menu = atol(argv[++i]);
             if (g.quitter_au_menu < 1) return usage("--quitter-au-menu takes a count from 1");
