@@ -1,13 +1,20 @@
 // Trace of game events for the simulator: one JSON object per line, each with "ev" and "t"
-// (virtual milliseconds since the run started). Silent unless a trace file is open.
+// (virtual milliseconds since the run started). Silent unless a trace file is open or an
+// observer is set.
 #pragma once
 #include <stdio.h>
 
 // Starts writing to `fichier` (not owned; the caller closes it). NULL stops tracing.
 void trace_ouvrir(FILE* fichier);
-// 1 while a trace file is open: callers may skip building costly fields.
+// 1 while a trace file is open or an observer is set: callers may skip building costly fields.
 int trace_active(void);
 // Writes {"ev":"<ev>","t":<now><,extra>} where `format` (printf style) yields the remaining
 // members already JSON-encoded, e.g. trace_ecrire("scene", "\"nom\":\"%s\"", nom).
 // `format` may be NULL for an event without members.
 void trace_ecrire(const char* ev, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// Called after each event with its name and its whole line (without the newline).
+typedef void (*ObservateurTrace)(const char* ev, const char* ligne, void* donnees);
+// Sets the one observer (NULL removes it). The observer may itself write events: those reach
+// the file but not the observer again.
+void trace_observer(ObservateurTrace observateur, void* donnees);

@@ -3,16 +3,25 @@
 //   simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2 [--entrees FILE]
 //              [--graine N] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
 //              [--entrees-hasard SEED [--duree-hasard MS]] [--mesures FILE] [--invincible]
-//              [--sans-vagues]
+//              [--hasard-retour PCT] [--hasard-calme] [--sans-vagues] [--sauter-histoires]
+//              [--quitter-au-menu N] [--memoire]
 //   --invincible keeps the ship's invincibilite above 0 through every frame of the level
 //   scenes (a test aid for running whole timetables; the game itself never does this).
 //   --sans-vagues runs the levels without their wave scripts: no enemy arrives, and the level
 //   is won at its boss time (a test aid for the level's own timeline and endings).
+//   --hasard-retour PCT makes PCT percent of the random key presses Return; --hasard-calme
+//   leaves Escape and window closes out of the random input until --duree-hasard.
+//   --sauter-histoires presses Escape shortly after each story starts; --quitter-au-menu N
+//   closes the window when the title menu starts for the N-th time (N whole games for N-1).
+//   --memoire adds a {"ev":"memoire","rss_ko":N} event giving the resident size whenever a
+//   scene starts (off by default: it differs from run to run, the other events do not).
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
 #include <SDL.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -42,6 +51,10 @@ struct Etat {
     std::vector<Capture> captures;
     FILE* trace = nullptr;
     std::chrono::steady_clock::time_point debut;
+    int sauter_histoires = 0;
+    int memoire = 0;
+    long quitter_au_menu = 0;  // 0: never
+    long nb_menus = 0;
 };
 
 Etat g;
@@ -68,6 +81,30 @@ double secondes_ecoulees() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - g.debut).count();
 }
 
+// Resident size of this process in KiB, from /proc/self/statm; -1 where it cannot be read.
+long taille_residente_ko() {
+    FILE* f = fopen("/proc/self/statm", "r");
+    if (!f) return -1;
+    long total = 0, residente = -1;
+    if (fscanf(f, "%ld %ld", &total, &residente) != 2) residente = -1;
+    fclose(f);
+    return residente < 0 ? -1 : residente * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Watches the game's own events: the resident size at every scene start (--memoire), and the
+// scripted reactions to scenes (skipping stories, closing the window at the N-th menu).
+void sur_evenement(const char* ev, const char* ligne, void*) {
+    if (strcmp(ev, "scene") != 0) return;
+    if (g.memoire) trace_ecrire("memoire", "\"rss_ko\":%ld", taille_residente_ko());
+    uint32_t t = plateforme_ticks();
+    bool histoire = strstr(ligne, "\"nom\":\"intro\"") || strstr(ligne, "\"nom\":\"interlude\"");
+    if (histoire && g.sauter_histoires) {
+        plateforme_script_touche(t + 200, SDLK_ESCAPE, 1);
+        plateforme_script_touche(t + 250, SDLK_ESCAPE, 0);
+    }
+    if (strstr(ligne, "\"nom\":\"menu\"") && ++g.nb_menus == g.quitter_au_menu) plateforme_script_quitter(t + 1);
+}
+
 void resumer(const char* fin) {
     printf("simulateur: scene %s %s at %u ms virtual, %u frames, %.2f s wall\n", g.scene.c_str(), fin,
            (unsigned)plateforme_ticks(), (unsigned)plateforme_nb_flips(), secondes_ecoulees());
@@ -85,7 +122,8 @@ int usage(const char* raison) {
             "simulateur: %s\nusage: simulateur --scene jeu|presentation|menu|intro|niveau1|interlude|niveau2\n"
             "                  [--entrees FILE] [--graine N] [--trace FILE] [--capture MS:FILE.png]...\n"
             "                  [--temps-max MS] [--entrees-hasard SEED [--duree-hasard MS]]\n"
-            "                  [--mesures FILE] [--invincible] [--sans-vagues]\n",
+            "                  [--mesures FILE] [--invincible] [--sans-vagues] [--hasard-retour PCT]\n"
+            "                  [--hasard-calme] [--sauter-histoires] [--quitter-au-menu N] [--memoire]\n",
             raison);
     return 1;
 }
@@ -99,6 +137,7 @@ int main(int argc, char** argv) {
     unsigned long temps_max = 0;
     long hasard_entrees = -1;
     unsigned long duree_hasard = 120000;
+    DosageHasard dosage;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         bool suivant = i + 1 < argc;
@@ -114,6 +153,16 @@ int main(int argc, char** argv) {
             if (!g.mesures) return usage("cannot write the --mesures file");
         } else if (a == "--entrees-hasard" && suivant) hasard_entrees = long(strtoul(argv[++i], nullptr, 10));
         else if (a == "--duree-hasard" && suivant) duree_hasard = strtoul(argv[++i], nullptr, 10);
+        else if (a == "--hasard-retour" && suivant) {
+            dosage.pct_retour = atoi(argv[++i]);
+            if (dosage.pct_retour < 0 || dosage.pct_retour > 100) return usage("--hasard-retour takes 0 to 100");
+        } else if (a == "--hasard-calme") dosage.calme = 1;
+        else if (a == "--sauter-histoires") g.sauter_histoires = 1;
+        else if (a == "--memoire") g.memoire = 1;
+        else if (a == "--quitter-au-menu" && suivant) {
+            g.quitter_au_menu = atol(argv[++i]);
+            if (g.quitter_au_menu < 1) return usage("--quitter-au-menu takes a count from 1");
+        }
         else if (a == "--capture" && suivant) {
             std::string v = argv[++i];
             size_t deux_points = v.find(':');
@@ -143,7 +192,7 @@ int main(int argc, char** argv) {
     }
     if (hasard_entrees >= 0)
         scripter_entrees_hasard(uint32_t(hasard_entrees), uint32_t(duree_hasard),
-                                uint32_t(temps_max ? temps_max : duree_hasard + 600000));
+                                uint32_t(temps_max ? temps_max : duree_hasard + 600000), dosage);
     if (trace) {
         g.trace = fopen(trace, "w");
         if (!g.trace) {
@@ -153,6 +202,8 @@ int main(int argc, char** argv) {
         trace_ouvrir(g.trace);
     }
     plateforme_observer_flips(sur_flip, nullptr);
+    // Only when something needs it: an observer makes the game build its trace events.
+    if (g.trace || g.sauter_histoires || g.quitter_au_menu) trace_observer(sur_evenement, nullptr);
     plateforme_limiter((uint32_t)temps_max, sur_limite, nullptr);
 
     // Headless and silent: no window, and no audio device, whose real-time thread would make
@@ -179,6 +230,7 @@ int main(int argc, char** argv) {
 
     resumer("ended");
     if (g.mesures) fclose(g.mesures);
+    trace_observer(nullptr, nullptr);
     if (g.trace) {
         trace_ouvrir(nullptr);
         fclose(g.trace);
