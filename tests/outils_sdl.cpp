@@ -37,12 +37,13 @@ Uint32 lire_pixel(SDL_Surface* s, int x, int y) {
     return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
 }
 
-RunSimulateur lancer_simulateur(const std::string& arguments, const std::string& entrees, const std::string& dossier) {
+RunSimulateur lancer_simulateur(const std::string& arguments, const std::string& entrees, const std::string& dossier,
+                                const std::string& programme) {
     RunSimulateur r;
     char modele[] = "/tmp/mirage_simXXXXXX";
     std::string tmp = mkdtemp(modele);
     std::string trace = tmp + "/trace.jsonl", sortie = tmp + "/sortie.txt";
-    std::string commande = "cd '" + dossier + "' && '" MIRAGE_RUN_DIR "/simulateur' " + arguments + " --trace '" + trace + "'";
+    std::string commande = "cd '" + dossier + "' && '" + programme + "' " + arguments + " --trace '" + trace + "'";
     if (!entrees.empty()) {
         std::ofstream(tmp + "/entrees.txt") << entrees;
         commande += " --entrees '" + tmp + "/entrees.txt'";

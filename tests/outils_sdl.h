@@ -22,10 +22,12 @@ struct RunSimulateur {
     std::string sortie;            // standard output and error together
     std::vector<std::string> trace; // the JSON lines of --trace
 };
-// Runs build/run/simulateur with `arguments` (a --trace file is added), from `dossier` (the
-// run directory by default), with `entrees` written to a temporary input script when not empty.
+// Runs `programme` (build/run/simulateur by default) with `arguments` (a --trace file is
+// added), from `dossier` (the run directory by default), with `entrees` written to a temporary
+// input script when not empty.
 RunSimulateur lancer_simulateur(const std::string& arguments, const std::string& entrees = "",
-                                const std::string& dossier = MIRAGE_RUN_DIR);
+                                const std::string& dossier = MIRAGE_RUN_DIR,
+                                const std::string& programme = MIRAGE_RUN_DIR "/simulateur");
 // Trace lines whose "ev" is `ev`.
 std::vector<std::string> evenements(const RunSimulateur& r, const std::string& ev);
 // The integer value of "cle" in a JSON line (no nesting needed for our events); -999999 when absent.
