@@ -604,4 +604,13 @@ TEST(Histoires, TheGamesPicturesLoadAndTheSimulatorTracesShotsAndSkips) {
     EXPECT_NE(evenements(inter, "fin_plan")[1].find("\"gentil\":[276,254]"), std::string::npos);
     ASSERT_EQ(evenements(inter, "saut").size(), 1u);
     EXPECT_EQ(valeur_entiere(evenements(inter, "saut")[0], "plan"), 3);
+
+    // The simulator's --sauter-histoires gets past the intro's guarded shot 2 and the interlude's
+    // opening: each story gives way at the first shot that can.
+    for (const char* scene : {"intro", "interlude"}) {
+        RunSimulateur r = lancer_simulateur(std::string("--scene ") + scene + " --sauter-histoires");
+        EXPECT_EQ(r.statut, 0) << r.sortie;
+        ASSERT_EQ(evenements(r, "saut").size(), 1u) << scene;
+        EXPECT_EQ(valeur_entiere(evenements(r, "saut")[0], "plan"), std::string(scene) == "intro" ? 2 : 1) << scene;
+    }
 }

@@ -54,6 +54,7 @@ std::vector<long> rss_aux_menus(const RunSimulateur& r, int parties) {
         if (i + 1 < r.trace.size()) rss.push_back(valeur_entiere(r.trace[i + 1], "rss_ko"));
     }
     EXPECT_EQ(niveaux_gagnes, 2 * parties) << "each game wins level 1 and level 2";
+    EXPECT_EQ(evenements(r, "saut").size(), size_t(1 + parties)) << "the intro and every interlude are skipped";
     EXPECT_EQ(evenements(r, "scene").size(), size_t(2 + 4 * parties + 1))
         << "splash, intro, then menu, level 1, interlude and level 2 per game, and the last menu";
     return rss;

@@ -11,8 +11,9 @@
 //   is won at its boss time (a test aid for the level's own timeline and endings).
 //   --hasard-retour PCT makes PCT percent of the random key presses Return; --hasard-calme
 //   leaves Escape and window closes out of the random input until --duree-hasard.
-//   --sauter-histoires presses Escape shortly after each story starts; --quitter-au-menu N
-//   closes the window when the title menu starts for the N-th time (N whole games for N-1).
+//   --sauter-histoires presses Escape as each story shot starts, until the story is skipped;
+//   --quitter-au-menu N closes the window when the title menu starts for the N-th time (N
+//   whole games for N-1).
 //   --memoire adds a {"ev":"memoire","rss_ko":N} event giving the resident size whenever a
 //   scene starts (off by default: it differs from run to run, the other events do not).
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
@@ -94,14 +95,15 @@ long taille_residente_ko() {
 // Watches the game's own events: the resident size at every scene start (--memoire), and the
 // scripted reactions to scenes (skipping stories, closing the window at the N-th menu).
 void sur_evenement(const char* ev, const char* ligne, void*) {
+    uint32_t t = plateforme_ticks();
+    // Escape at every shot until the story gives way: a press during the opening, or during a
+    // shot that reads no input, would reach a shot that forgets what was pressed before it.
+    if (strcmp(ev, "plan") == 0 && g.sauter_histoires) {
+        plateforme_script_touche(t + 1, SDLK_ESCAPE, 1);
+        plateforme_script_touche(t + 20, SDLK_ESCAPE, 0);
+    }
     if (strcmp(ev, "scene") != 0) return;
     if (g.memoire) trace_ecrire("memoire", "\"rss_ko\":%ld", taille_residente_ko());
-    uint32_t t = plateforme_ticks();
-    bool histoire = strstr(ligne, "\"nom\":\"intro\"") || strstr(ligne, "\"nom\":\"interlude\"");
-    if (histoire && g.sauter_histoires) {
-        plateforme_script_touche(t + 200, SDLK_ESCAPE, 1);
-        plateforme_script_touche(t + 250, SDLK_ESCAPE, 0);
-    }
     if (strstr(ligne, "\"nom\":\"menu\"") && ++g.nb_menus == g.quitter_au_menu) plateforme_script_quitter(t + 1);
 }
 
