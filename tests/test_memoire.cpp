@@ -15,12 +15,6 @@ const bool k_build_sanitise = true;
 #else
 const bool k_build_sanitise = false;
 #endif
-// The simulator whose resident size means something: the sanitized build makes a plain one too.
-#ifdef MIRAGE_SIMULATEUR_NU
-const char* const k_simulateur_nu = MIRAGE_SIMULATEUR_NU;
-#else
-const char* const k_simulateur_nu = MIRAGE_RUN_DIR "/simulateur";
-#endif
 
 const unsigned k_par_partie = 400000;  // virtual ms of a whole game, with room: one takes about 290 000
 
@@ -62,9 +56,11 @@ std::vector<long> rss_aux_menus(const RunSimulateur& r, int parties) {
 
 }  // namespace
 
+// Run on a plain simulator (the sanitized build makes one beside its own): AddressSanitizer's
+// quarantine and shadow memory would swamp the resident size.
 TEST(Memoire, TwentyWholeGamesKeepTheResidentSizeSteady) {
     RunSimulateur r =
-        lancer_simulateur(options_parties(20), retour_chaque_seconde(20), MIRAGE_RUN_DIR, k_simulateur_nu);
+        lancer_simulateur(options_parties(20), retour_chaque_seconde(20), MIRAGE_RUN_DIR, MIRAGE_SIMULATEUR_NU);
     ASSERT_EQ(r.statut, 0) << r.sortie;
     std::vector<long> rss = rss_aux_menus(r, 20);
     ASSERT_EQ(rss.size(), 21u);

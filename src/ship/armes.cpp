@@ -56,7 +56,6 @@ const ModeleVolee VOLEES_MODULES[NB_ARMES + 1][2] = {
     {{14, 0, 8, 30, T3A, TIR_MODULE_BOMBE, 0, 15, 0}, {14, -30, 8, 30, T3, TIR_MODULE_BOMBE, 0, -15, 0}},
 };
 
-
 // Builds the template of one shot at (base_x + m.x, base_y + m.y), launches it into the ship's
 // slots and frees it: the slot holds its own copy.
 void lancer_modele(Vaisseau* vaisseau, const ModeleVolee& m, int base_x, int base_y,
