@@ -68,5 +68,11 @@ TEST(ListeDeathTest, ContractChecksNameTheExpression) {
     EXPECT_DEATH(valeur_liste(l), "!fin_liste \\(l\\)");
     EXPECT_DEATH(modifier_liste(l, &b), "!fin_liste \\(l\\)");
     EXPECT_DEATH(supprimer_liste(l, 3), "!fin_liste \\(l\\)");
+    // Removals outside the list stop on one of the module's two checks, never on a stray read.
+    EXPECT_DEATH(supprimer_liste(nullptr, 0), "l != NULL");
+    EXPECT_DEATH(supprimer_liste(nullptr, 2), "l != NULL");
+    EXPECT_DEATH(supprimer_liste(l, 1), "!fin_liste \\(l\\)") << "position equal to the length";
+    l = supprimer_liste(l, 0);
+    EXPECT_DEATH(supprimer_liste(l, 0), "!fin_liste \\(l\\)") << "an emptied header";
     detruire_liste(l);
 }

@@ -2,6 +2,12 @@
 // and the whole sequence through the simulator.
 #include <gtest/gtest.h>
 
+#include <stdio.h>
+#include <stdlib.h>
+#include <dlfcn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <string>
 
 #include "outils_sdl.h"
@@ -176,4 +182,59 @@ TEST(Sequence, AMissingShellPictureStopsTheGameWithOneLineNamingIt) {
     EXPECT_EQ(r.statut, 1);
     EXPECT_NE(r.sortie.find("./Images/Keyboard.png"), std::string::npos) << r.sortie;
     system(("rm -rf '" + dossier + "'").c_str());
+}
+
+namespace {
+
+// Runs `corps` in a child whose standard output is a pipe, with SDL_AUDIODRIVER=bogus so that
+// no audio device opens; the child ends with _exit, which drops whatever stdio still buffers.
+// Returns what reached the pipe.
+std::string sortie_sans_son(void (*corps)(void)) {
+    int tube[2];
+    if (pipe(tube) != 0) return "pipe failed";
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(tube[0]);
+        dup2(tube[1], 1);
+        setenv("SDL_AUDIODRIVER", "bogus", 1);
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        SDL_Init(SDL_INIT_NOPARACHUTE);
+        corps();
+        _exit(0);
+    }
+    close(tube[1]);
+    std::string lu;
+    char tampon[512];
+    ssize_t n;
+    while ((n = read(tube[0], tampon, sizeof tampon)) > 0) lu.append(tampon, size_t(n));
+    close(tube[0]);
+    waitpid(pid, nullptr, 0);
+    return lu;
+}
+
+// Every SDL_Init call of this test program is recorded here on its way to SDL's own, so that a
+// test can see the subsystems the start-up asks for, whatever the library then reports.
+std::string appels_sdl_init;
+
+}  // namespace
+
+extern "C" int SDL_Init(Uint32 drapeaux) {
+    char appel[32];
+    snprintf(appel, sizeof appel, "[SDL_Init %#x]", drapeaux);
+    appels_sdl_init += appel;
+    static int (*vrai)(Uint32) = (int (*)(Uint32))dlsym(RTLD_NEXT, "SDL_Init");
+    return vrai(drapeaux);
+}
+
+TEST(Demarrage, WithoutAnAudioDeviceTheWarningIsFlushedAndAudioAndVideoAreStillInitialised) {
+    std::string vu = sortie_sans_son([] {
+        appels_sdl_init.clear();
+        ouvrir_affichage_et_son();
+        // write(2), unbuffered: only the warning depends on the start-up's own flush.
+        if (write(1, appels_sdl_init.data(), appels_sdl_init.size()) < 0) _exit(3);
+    });
+    const std::string avertissement = "Warning: Couldn't set 44100 Hz 16-bit audio\n Reason: ";
+    EXPECT_EQ(vu.rfind(avertissement, 0), 0u) << "warning lost or not first: " << vu;
+    EXPECT_EQ(vu.find("Unable to init SDL"), std::string::npos) << vu;
+    EXPECT_NE(vu.find("[SDL_Init 0x30]"), std::string::npos) << "SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) not called: " << vu;
 }

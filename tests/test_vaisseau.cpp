@@ -115,6 +115,26 @@ TEST_F(Vaisseaux, SidewaysBoundsAndStepFollowTheSpeedLevel) {
     EXPECT_EQ(piloter(t), 0);
 }
 
+// With both sideways arrows held, the right arrow's bound is read after the left arrow's move:
+// past the right bound the ship goes back and forth instead of drifting left.
+TEST_F(Vaisseaux, BothSidewaysArrowsEachTestTheirBoundAfterTheOtherMoved) {
+    Touches t;
+    t.tenir(SDLK_LEFT).tenir(SDLK_RIGHT);
+    for (int vitesse = 1; vitesse <= 4; ++vitesse) {
+        const int pas = vitesse + 1;
+        for (int x = 577; x <= 576 + pas; ++x) {
+            v->vitesse = vitesse;
+            v->position.x = Sint16(x);
+            EXPECT_EQ(piloter(t), 1);
+            EXPECT_EQ(v->position.x, x) << "speed " << vitesse << ", x " << x;
+        }
+    }
+    v->vitesse = 1;
+    v->position.x = 1;  // left bound refused, right allowed
+    piloter(t);
+    EXPECT_EQ(v->position.x, 3);
+}
+
 TEST_F(Vaisseaux, ClimbShowsTheStartingPictureForTenFrames) {
     Touches t;
     t.tenir(SDLK_UP);

@@ -55,10 +55,13 @@ Liste* ajouter_liste(Liste* l, void* element) {
 }
 
 Liste* supprimer_liste(Liste* l, int position) {
-    Noeud* retire;
+    // The handle is checked before anything reads it.
+    assert(l != NULL);
     debut_liste(l);
+    Noeud* retire;
     if (position == 0) {
-        assert(l != NULL);
+        // An emptied header has no first node to remove.
+        assert(!fin_liste (l));
         retire = l->premier;
         l->premier = retire->suivant;
     } else {
@@ -68,8 +71,11 @@ Liste* supprimer_liste(Liste* l, int position) {
         }
         assert(!fin_liste (l));
         Noeud* avant = l->courant;
-        retire = avant->suivant;
-        assert(retire != NULL);
+        // One step further stands the node to remove: past the last node the walk has gone
+        // beyond the list, and says so with the same check.
+        suivant_liste(l);
+        assert(!fin_liste (l));
+        retire = l->courant;
         avant->suivant = retire->suivant;
     }
     free(retire);

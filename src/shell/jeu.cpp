@@ -18,14 +18,15 @@
 SDL_Surface* ouvrir_affichage_et_son(void) {
     SDL_Surface* ecran = plateforme_ouvrir_ecran();
     if (!ecran) echec_fatal("cannot open the 640x480 32-bit display: %s", SDL_GetError());
-    Uint32 sous_systemes = SDL_INIT_AUDIO | SDL_INIT_VIDEO;
     if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0) {
         printf("Warning: Couldn't set 44100 Hz 16-bit audio\n Reason: %s\n", SDL_GetError());
-        // SDL 1.2 fails the whole SDL_Init when its audio part fails: without a sound device
-        // the game must still start, silently.
-        sous_systemes = SDL_INIT_VIDEO;
+        // Standard output may be a file or a pipe: the warning must be there even if the game is
+        // killed later.
+        fflush(stdout);
     }
-    if (SDL_Init(sous_systemes) < 0) {
+    // Without an audio device both SDL 1.2 libraries (the classic one and sdl12-compat) still
+    // return 0 here, leaving the audio part uninitialised: the game goes on silently.
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         printf("Unable to init SDL: %s\n", SDL_GetError());
         fflush(stdout);
         exit(1);

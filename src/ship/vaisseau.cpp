@@ -89,10 +89,12 @@ int piloter_vaisseau(const Uint8* touches, Vaisseau* vaisseau, SDL_Surface* imag
     }
     // Sideways moves keep a climb or dive picture, except that invincibility always shows the
     // plain invincible picture.
-    const int gauche = touches[SDLK_LEFT] && vaisseau->position.x >= 2;
-    const int droite = touches[SDLK_RIGHT] && vaisseau->position.x + 64 <= ECRAN_LARGEUR;
+    // Each bound is read on the position that its own arrow finds: with both held, the right
+    // arrow sees where the left one has just put the ship.
     for (int sens = 0; sens < 2; ++sens) {
-        if (!(sens == 0 ? gauche : droite)) continue;
+        const int permis = sens == 0 ? touches[SDLK_LEFT] && vaisseau->position.x >= 2
+                                     : touches[SDLK_RIGHT] && vaisseau->position.x + 64 <= ECRAN_LARGEUR;
+        if (!permis) continue;
         deplacer_vaisseau(vaisseau, sens == 0 ? -pas : pas, 0);
         if (invincible) vaisseau->image = image_inv;
         else if (!bouge) vaisseau->image = image;
