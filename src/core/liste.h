@@ -33,7 +33,9 @@ void modifier_liste(Liste* l, void* element);
 // place of `l` (a new header when `l` is null or emptied; the emptied header is then freed).
 Liste* ajouter_liste(Liste* l, void* element);
 // Unlinks and frees the node at `position` (0 = first); the element is left alone. The cursor
-// ends on the first node. Requires 0 <= position < number of elements. Returns `l`.
+// ends on the first node. Requires 0 <= position < number of elements: a null handle stops on
+// "l != NULL", a position past the last node (or 0 on an emptied header) on "!fin_liste (l)".
+// Returns `l`.
 Liste* supprimer_liste(Liste* l, int position);
 // Frees the header and every node (not the elements). Accepts a null handle.
 void detruire_liste(Liste* l);
