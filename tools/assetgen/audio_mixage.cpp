@@ -10,11 +10,13 @@ namespace ag {
 
 namespace {
 
-// The budget behind these numbers: a level music at -19 dBFS RMS peaks near -6 dBFS once
-// encoded; held fire sits 10 dB under the music, an explosion or a voice call 3 dB over it
-// for its loudest fifth of a second. The ceilings keep the sum of the music's loudest moment,
-// held fire, an enemy step, an explosion, the ship hit, a voice call and the alarm, all
-// started in the same frame, under full scale.
+// The budget behind these numbers. A music at -22 dBFS RMS (its peaks hold most a dB or two
+// lower) stays under -7.5 dBFS, about -6.5 once encoded. Held fire sits some 10 dB under it;
+// an explosion or a bonus call rises 2 to 5 dB over it for its loudest fifth of a second.
+// Explosions and calls are dense sounds (soft-saturated in their synthesis), so their
+// ceilings stay low: the sum of the music's loudest moments with held fire, the
+// weapon-change blip, the ship hit, an enemy step, an enemy destroyed and a bonus call, all
+// started in one frame (and the alarm over the level 1 music), peaks near -1 dBFS.
 const struct {
     Groupe g;
     NiveauGroupe n;

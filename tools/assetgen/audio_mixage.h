@@ -9,8 +9,9 @@ namespace ag {
 
 enum class Groupe {
     Musique,    // every music: the bed everything else sits on
-    Arme,       // the player's weapons, replayed every 208 ms while fire is held: well under the music
-    Ennemi,     // enemy firing steps and the weapon-change blip
+    Arme,       // the player's weapons, replayed every 208 ms while fire is held, and the weapon-change
+                // blip: well under the music
+    Ennemi,     // enemy firing steps (and the two chimes the levels load but never play)
     Explosion,  // the ship hit and enemies destroyed: above the music for a moment
     Voix,       // the bonus calls: above the music for a moment
     Alarme,     // the boss alarm
