@@ -1,5 +1,5 @@
 // Story pictures of the asset pack: every file the intro and the interlude load (except the
-// loading pictures and the white room, made with the shell and level art) exists at the
+// loading pictures, made with the shell art) exists at the
 // size the scripts need, keyed pictures carry their key, sprite sheets walk, the scrolling
 // bands wrap without a seam, and dialogue pictures carry their words.
 #include <SDL.h>
@@ -71,6 +71,7 @@ const Attendu ATTENDUS[] = {
     {"Desert_Vaisseau_Adieu4.png", 640, 480, -1, Genre::Fond, nullptr},
     {"Desert_Vaisseau_Adieu5.png", 640, 480, -1, Genre::Fond, nullptr},
     {"Desert_Vaisseau_Adieu6.png", 640, 480, -1, Genre::Fond, nullptr},
+    {"Blanc.png", 640, 480, -1, Genre::Fond, nullptr},
     {"Blanc1.png", 640, 480, -1, Genre::Bande, nullptr},
     {"Mythique.png", 640, 480, -1, Genre::Fond, nullptr},
     {"Cruel.png", 640, 480, -1, Genre::Fond, nullptr},
@@ -346,6 +347,33 @@ TEST(ArtHistoire, animations_changent_d_image) {
             ASSERT_TRUE(lire(image(suite[i]), b));
             EXPECT_NE(a.p, b.p);
         }
+}
+
+// The interlude's white shots (and the levels' victory flash) show the white light of Olek's
+// dream, not a blank page: nearly white overall, with a warm shaft where he stands (his figure
+// at x 157 to 189, feet at y 320) against the cooler white around it.
+TEST(ArtHistoire, la_lumiere_blanche_tombe_sur_olek) {
+    Pixels im;
+    ASSERT_TRUE(lire(image("Blanc.png"), im));
+    long lum = 0;
+    std::vector<int> couleurs;
+    for (int c : im.p) {
+        lum += ((c >> 16) & 255) + ((c >> 8) & 255) + (c & 255);
+        couleurs.push_back(c);
+    }
+    std::sort(couleurs.begin(), couleurs.end());
+    EXPECT_GT(lum / (3 * long(im.p.size())), 225) << "not a white light";
+    EXPECT_GT(std::unique(couleurs.begin(), couleurs.end()) - couleurs.begin(), 6) << "a blank page";
+    auto chaleur = [&](int x0, int y0) {  // red minus blue over a 16 x 16 patch
+        long d = 0;
+        for (int y = y0; y < y0 + 16; ++y)
+            for (int x = x0; x < x0 + 16; ++x) d += ((im.at(x, y) >> 16) & 255) - (im.at(x, y) & 255);
+        return d / 256;
+    };
+    for (int y : {40, 150, 260}) {
+        EXPECT_GT(chaleur(165, y), chaleur(520, y) + 8) << "no light over Olek at y " << y;
+        EXPECT_GT(chaleur(165, y), chaleur(40, y) + 8) << "the light is not his own at y " << y;
+    }
 }
 
 #ifdef MIRAGE_ASSETGEN

@@ -82,51 +82,23 @@ void reverberer(Tampon& t, double taille, double mix) {
     }
 }
 
-void limiter(Tampon& t, double seuil, double relache) {
-    size_t n = t.taille();
-    if (n == 0) return;
-    std::vector<float> gain(n);
-    for (size_t i = 0; i < n; ++i) {
-        double p = std::max(std::fabs(t.g[i]), std::fabs(t.d[i]));
-        gain[i] = float(p > seuil ? seuil / p : 1.0);
-    }
-    // Backwards: the gain slides down over 5 ms before each peak; forwards: it recovers slowly.
-    // Each pass only lowers values, so every sample keeps a gain at most its own need.
-    double pas_attaque = 1.0 / (0.005 * FREQUENCE), pas_relache = 1.0 / (relache * FREQUENCE);
-    for (size_t i = n - 1; i-- > 0;) gain[i] = float(std::min<double>(gain[i], gain[i + 1] + pas_attaque));
-    for (size_t i = 1; i < n; ++i) gain[i] = float(std::min<double>(gain[i], gain[i - 1] + pas_relache));
-    for (size_t i = 0; i < n; ++i) {
-        t.g[i] *= gain[i];
-        t.d[i] *= gain[i];
-    }
-}
-
 double crete(const Tampon& t) {
     double p = 0;
     for (size_t i = 0; i < t.taille(); ++i) p = std::max({p, double(std::fabs(t.g[i])), double(std::fabs(t.d[i]))});
     return p;
 }
 
-void normaliser(Tampon& t, double cible) {
-    double p = crete(t);
-    if (p <= 0) return;
-    float f = float(cible / p);
-    for (size_t i = 0; i < t.taille(); ++i) {
-        t.g[i] *= f;
-        t.d[i] *= f;
-    }
-}
-
 void adoucir_bords(Tampon& t, double entree, double sortie) {
+    // Raised-cosine ramps: they leave and reach silence with a flat slope.
     size_t n = t.taille();
     size_t a = std::min(n, size_t(entree * FREQUENCE)), b = std::min(n, size_t(sortie * FREQUENCE));
     for (size_t i = 0; i < a; ++i) {
-        float f = float(i) / float(a);
+        float f = float(0.5 - 0.5 * std::cos(PI * double(i) / double(a)));
         t.g[i] *= f;
         t.d[i] *= f;
     }
     for (size_t i = 0; i < b; ++i) {
-        float f = float(i) / float(b);
+        float f = float(0.5 - 0.5 * std::cos(PI * double(i) / double(b)));
         t.g[n - 1 - i] *= f;
         t.d[n - 1 - i] *= f;
     }

@@ -1,5 +1,5 @@
 // Audio building blocks of the asset generator: the stereo buffer, band-limited oscillators,
-// filters, envelopes, room effects, the peak limiter and the WAV writer.
+// filters, envelopes, room effects and the WAV writer.
 #pragma once
 #include <algorithm>
 #include <cmath>
@@ -84,10 +84,6 @@ inline double sinus_tour(double p) {
 void echo(Tampon& t, double retard, double retour, double mix);
 // Small Schroeder room: `taille` 0..1 (decay), `mix` wet level; left and right decorrelated.
 void reverberer(Tampon& t, double taille, double mix);
-// Look-ahead peak limiter: no sample ends above `seuil`, gain falls in 5 ms and recovers in ~`relache` s.
-void limiter(Tampon& t, double seuil, double relache);
-// Scales so the loudest sample is `crete`; a silent buffer stays silent.
-void normaliser(Tampon& t, double crete);
 // Short fades at both ends, so a sound never starts or stops on a click.
 void adoucir_bords(Tampon& t, double entree, double sortie);
 // Peak over both channels, in sample units.

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <string>
 
+#include "audio_mixage.h"
+
 namespace ag {
 
 void jouer_note(Tampon& t, const Instrument& ins, const Note& n) {
@@ -57,7 +59,7 @@ void jouer_frappe(Tampon& t, Frappe fr, double debut, double velocite, double pa
     struct Reglage { double duree, volume; };
     static const Reglage reglages[] = {
         {0.45, 0.42},  // GrosseCaisse
-        {0.30, 0.26},  // CaisseClaire
+        {0.30, 0.21},  // CaisseClaire
         {0.07, 0.07},  // Charleston
         {0.35, 0.06},  // CharlestonOuvert
         {1.80, 0.09},  // Cymbale
@@ -285,11 +287,13 @@ std::vector<int> disposer_accord(int degre, double& centre) {
 
 }  // namespace
 
-double duree_morceau(const Morceau& m) {
+int mesures_morceau(const Morceau& m) {
     int mesures = 0;
     for (int i = 0; i < m.nb_sections; ++i) mesures += m.sections[i].mesures;
-    return mesures * 4 * 60.0 / m.tempo + (m.boucle ? 0.0 : 3.0);
+    return mesures;
 }
+
+double duree_morceau(const Morceau& m) { return mesures_morceau(m) * 4 * 60.0 / m.tempo + (m.boucle ? 0.0 : m.queue); }
 
 Tampon composer(const Morceau& m) {
     Composition c;
@@ -305,12 +309,13 @@ Tampon composer(const Morceau& m) {
     for (int s = 0; s < m.nb_sections; ++s) {
         const Section& sec = m.sections[s];
         std::vector<int> accords = lire_accords(sec.accords);
-        const bool finale = s == m.nb_sections - 1;
+        const bool finale = s == m.nb_sections - 1 && !m.boucle;
         const double force = sec.intensite;
         const double debut_section = mesure_globale * tm;
         if (finale) {
-            // The closing chord on the downbeat, held over the section (short when the piece loops).
-            double tenue = m.boucle ? std::max(0.1, sec.mesures * tm * 0.5) : sec.mesures * tm * 0.85;
+            // The closing chord on the downbeat, held through the ring-out until the piece's
+            // last second fades it: the music sounds until just before its scene moves on.
+            double tenue = sec.mesures * tm + m.queue - 1.0;
             int d = accords[0];
             if (sec.couches & NAPPE)
                 for (int i : disposer_accord(d, centre_nappe))
@@ -444,8 +449,10 @@ Tampon composer(const Morceau& m) {
     }
 
     // Render: the theme alone first so only it gets the echo, then the chords, the room,
-    // and last the dry bass and drums.
-    Tampon t = creer_tampon(duree_morceau(m));
+    // and last the dry bass and drums. A loop renders a few seconds past its end, to fold them
+    // back over its start.
+    const double traine = m.boucle ? 4.0 : 0.0;
+    Tampon t = creer_tampon(duree_morceau(m) + traine);
     for (const Note& n : c.melodie) jouer_note(t, m.melodie, n);
     if (m.echo_retard > 0) echo(t, m.echo_retard * 4 * tp, 0.35, 0.3);
     for (const Note& n : c.contrechant) jouer_note(t, m.contrechant, n);
@@ -454,12 +461,20 @@ Tampon composer(const Morceau& m) {
     if (m.reverb > 0) reverberer(t, m.reverb, 0.35);
     for (const Note& n : c.basse) jouer_note(t, m.basse, n);
     for (const Composition::Coup& k : c.coups) jouer_frappe(t, k.f, k.debut, k.velocite, k.pan, ++coup);
+    if (m.boucle) {
+        size_t n = size_t(duree_morceau(m) * FREQUENCE + 0.5);
+        for (size_t i = n; i < t.taille(); ++i) {
+            t.g[i - n] += t.g[i];
+            t.d[i - n] += t.d[i];
+        }
+        t.g.resize(n);
+        t.d.resize(n);
+    }
 
-    // Master: pushed a little into the limiter, whose ceiling leaves room for the encoder's
-    // overshoot (Vorbis peaks land up to ~1 dB above the input), then clean edges.
-    normaliser(t, 1.15);
-    limiter(t, 0.8, 0.25);
-    adoucir_bords(t, 0.003, m.boucle ? 0.02 : 1.0);
+    // Master: a plain gain to the music group's level, then clean edges. A loop only dips for
+    // a few milliseconds at its ends, so the level's restart, a frame or two later, is no click.
+    mixer(t, Groupe::Musique, m.fichier);
+    adoucir_bords(t, m.boucle ? 0.004 : 0.003, m.boucle ? 0.004 : 1.0);
     return t;
 }
 

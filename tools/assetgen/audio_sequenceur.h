@@ -76,12 +76,16 @@ struct Morceau {
     uint64_t graine;            // themes and noise
     double echo_retard;         // echo on the theme, in beats (0: none)
     double reverb;              // room size 0..1, applied to theme and chords
-    bool boucle;                // restarted by the game when it ends: no tail after the last bar
+    bool boucle;                // restarted by the game when it ends: its end runs on into its start
+    double queue = 3.0;         // seconds the closing chord goes on after the last bar, the last one fading (not for a loop)
 };
 
-// Length of the piece in seconds (bars, plus the ring-out unless it loops).
+// Bars in the piece, and its length in seconds (bars, plus the ring-out unless it loops).
+int mesures_morceau(const Morceau& m);
 double duree_morceau(const Morceau& m);
-// Composes and renders the piece, limited to a -1 dBFS peak.
+// Composes and renders the piece, mixed to the music group's level (audio_mixage.h). A loop
+// has no closing chord: the sound ringing past its last bar is laid over its first bars, so
+// its end leads straight back into its start.
 Tampon composer(const Morceau& m);
 
 }  // namespace ag

@@ -1,5 +1,5 @@
 // Story backgrounds: the base seen from above with its two blinking overlays, the corridor
-// over the dusk landscape, the desert, the fighter landed and taking off, the white room,
+// over the dusk landscape, the desert, the fighter landed and taking off, the white light and the white room,
 // and the title cards and the two stills (End_Intro, Vieux3).
 #include <cmath>
 
@@ -547,6 +547,47 @@ Image salle_blanche() {
     return im;
 }
 
+// The white light of Olek's dream, the picture of the interlude's white shots, where he steps
+// from his ship into the light, and, once Sabri has spoken, turns to it and is gone (the
+// levels' victory screen shows it too, as a flash of white). Nearly all white, the white
+// room's floor line and columns only beginning to show, and a shaft of light falling where
+// his figure stands (x 157 to 189, feet at y 320), the way he turns.
+Image lumiere_blanche() {
+    Image im(640, 480);
+    const Px blancs[] = {rgb(226, 230, 238), rgb(236, 238, 244), rgb(246, 246, 248), rgb(255, 255, 255)};
+    const double cx = 173;
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x) {
+            double proche = 1 - std::min(1.0, std::fabs(x + 0.5 - cx) / 420.0);  // brighter towards the light
+            double colonne = 0.5 + 0.5 * std::cos(DEUX_PI * (x % 160) / 160.0);  // the room's columns, faint
+            double forme = y < 300 ? 0.10 : 0.05;
+            double l = 0.30 + 0.55 * proche + 0.12 * (1 - y / 480.0) - forme * (1 - colonne);
+            im.set(x, y, rampe(blancs, 4, l, x, y));
+        }
+    // The floor line of the room, drawn one pixel in two: not there yet.
+    for (int x = 0; x < 640; x += 2) im.set(x, 300, rgb(214, 218, 230));
+    // The shaft, widening as it comes down, warm at its heart.
+    const Px chaud = rgb(255, 250, 232);
+    for (int y = 0; y < 322; ++y) {
+        double demi = 12 + 22 * y / 322.0;
+        for (int x = int(cx - demi - 8); x <= int(cx + demi + 8); ++x) {
+            double e = (std::fabs(x + 0.5 - cx) - demi) / 8.0;  // 0 at the shaft's edge, 1 outside
+            if (e >= 1) continue;
+            if (e <= 0 || e < seuil(x, y)) im.set(x, y, chaud);
+        }
+    }
+    halo(im, cx, 318, 70, chaud, 1.0);
+    ellipse_pleine(im, cx, 319, 42, 6, rgb(255, 246, 214));
+    // Motes of light rising in the shaft.
+    Alea a(0xB1A2C);
+    for (int k = 0; k < 26; ++k) {
+        int y = a.entre(20, 300), x = int(cx) + a.entre(-10 - 18 * y / 300, 10 + 18 * y / 300);
+        im.set(x, y, rgb(252, 226, 160));
+        if (k % 3 == 0) im.set(x, y - 1, rgb(255, 238, 190));
+    }
+    return im;
+}
+
 // ---------------------------------------------------------------- title cards and stills
 
 void titre_mirage(Image& im, int y, Px c, Px ombre_c) {
@@ -688,6 +729,7 @@ void generer_decors_histoire() {
     for (int k = 1; k <= 6; ++k)
         sauver_image(GROUPE_HISTOIRE, "Desert_Vaisseau_Adieu" + std::to_string(k) + ".png", vaisseau_envol(k));
     sauver_image(GROUPE_HISTOIRE, "Blanc1.png", salle_blanche());
+    sauver_image(GROUPE_HISTOIRE, "Blanc.png", lumiere_blanche());
     sauver_image(GROUPE_HISTOIRE, "Mythique.png", carte_mythique());
     sauver_image(GROUPE_HISTOIRE, "Cruel.png", carte_cruel());
     sauver_image(GROUPE_HISTOIRE, "End_Intro.png", fin_intro());

@@ -53,7 +53,8 @@ const Replique REPLIQUES[] = {
     // Interlude, the ship and the white room: the pale Olek keeps his promise.
     {"Olek-13.png", Locuteur::Olek, "Sabri. Do not be afraid. It is me."},
     {"sabri5.png", Locuteur::Sabri, "Olek? They told me you were lost in the Dune Sea. Is this a dream?"},
-    {"sabri6.png", Locuteur::Sabri, "Your hands are so cold... and I can see the light shining through you."},
+    // Olek stands across the room from her: she feels his cold from where she is.
+    {"sabri6.png", Locuteur::Sabri, "Even from here I can feel how cold you are... and I can see the light shining through you."},
     {"Olek-14.png", Locuteur::Olek,
      "The desert kept my body, but it could not keep my promise. I said I would come back."},
     {"Olek-15.png", Locuteur::Olek,
@@ -68,6 +69,7 @@ const char* const NARRATION[3] = {
 };
 
 const UneJournal UNE_INTRO = {
+    "No. 4471",
     "Dune Colony - Evening edition - Year 212 of the landing",
     "WAR ENGINE WAKES\nIN THE DUNE SEA",
     "Seven scouts lost - lone pilot to fly out at dusk",
@@ -80,7 +82,9 @@ const UneJournal UNE_INTRO = {
     "family to stay indoors and keep the water tanks sealed until the danger has passed.",
 };
 
+// The daily paper nine days on: nine issues later.
 const UneJournal UNE_INTERLUDE = {
+    "No. 4480",
     "Dune Colony - Special edition - Nine days later",
     "ENGINE DESTROYED!\nHERO PILOT MISSING",
     "Fighter found intact on the sand - no trace of Olek",

@@ -19,9 +19,10 @@ extern const int NB_REPLIQUES;
 // The narrator's three boxes of the farewell (Narrateur1.png .. Narrateur3.png, in order).
 extern const char* const NARRATION[3];
 
-// A newspaper front page: masthead date line, headline (may hold '\n'), sub-headline and
-// the body text that fills the columns.
+// A newspaper front page: issue number, masthead date line, headline (may hold '\n'),
+// sub-headline and the body text that fills the columns.
 struct UneJournal {
+    const char* numero;
     const char* date;
     const char* titre;
     const char* sous_titre;

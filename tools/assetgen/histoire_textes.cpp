@@ -265,7 +265,7 @@ Image une_journal(const UneJournal& u, bool interlude) {
     rect_plein(im, 20, 92, 600, 1, ENCRE_JOURNAL);
     w = largeur_texte(u.date, 13, Police::Serif);
     texte(im, 320 - w / 2, 86, u.date, 13, ENCRE_JOURNAL, Police::Serif);
-    texte(im, 26, 86, "No. 4471", 13, ENCRE_JOURNAL, Police::Serif);
+    texte(im, 26, 86, u.numero, 13, ENCRE_JOURNAL, Police::Serif);
     texte(im, 560, 86, "2 cr.", 13, ENCRE_JOURNAL, Police::Serif);
     // Headline, in two lines, as big as fits.
     std::vector<std::string> lignes = couper_lignes(u.titre, 44, 2000, Police::SerifGras);

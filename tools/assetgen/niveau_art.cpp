@@ -393,21 +393,22 @@ void generer_hud() {
 }
 
 void generer_niveaux() {
-    // Scenery of level 1: dusk ("a"), nightfall ("b"), and the grey after the boss.
-    Image haut_a = desert_haut(0, false);
-    sauver_image("niveau1", "Desert_Haut1a.png", haut_a);
-    sauver_image("niveau1", "Desert_Haut1b.png", desert_haut(0.85, true));
+    // Scenery of level 1: dusk ("a"), nightfall ("b"), and the grey after the boss, who is
+    // fought after nightfall: the night turned grey, so the land does not jump back to dusk.
+    sauver_image("niveau1", "Desert_Haut1a.png", desert_haut(0, false));
+    Image haut_b = desert_haut(0.85, true);
+    sauver_image("niveau1", "Desert_Haut1b.png", haut_b);
     sauver_image("niveau1", "Desert_Haut1.png", desert_haut(0.45, false));
-    sauver_image("niveau1", "Desert_Haut1a_Gris.png", version_grise(haut_a));
-    Image bas_a = desert_bas(0, 0);
-    sauver_image("niveau1", "Desert_Bas1a.png", bas_a);
-    sauver_image("niveau1", "Desert_Bas1b.png", desert_bas(0.85, 0));
+    sauver_image("niveau1", "Desert_Haut1a_Gris.png", version_grise(haut_b));
+    sauver_image("niveau1", "Desert_Bas1a.png", desert_bas(0, 0));
+    Image bas_b = desert_bas(0.85, 0);
+    sauver_image("niveau1", "Desert_Bas1b.png", bas_b);
     sauver_image("niveau1", "Desert_Bas.png", desert_bas(0, 1));
     sauver_image("niveau1", "Desert_Bas1.png", desert_bas(0.45, 2));
-    sauver_image("niveau1", "Desert_Bas1a_gris.png", version_grise(bas_a));
-    Image sol = desert_sol(0);
-    sauver_cle("niveau1", "Desert_Sol1a.png", sol, MAGENTA);
-    sauver_cle("niveau1", "Desert_Sol1b.png", desert_sol(0.85), MAGENTA);
+    sauver_image("niveau1", "Desert_Bas1a_gris.png", version_grise(bas_b));
+    sauver_cle("niveau1", "Desert_Sol1a.png", desert_sol(0), MAGENTA);
+    Image sol = desert_sol(0.85);
+    sauver_cle("niveau1", "Desert_Sol1b.png", sol, MAGENTA);
     Image sol_gris = sol;
     for (Px& p : sol_gris.px)
         if (p != VIDE) {
@@ -416,7 +417,6 @@ void generer_niveaux() {
         }
     sauver_cle("niveau1", "Desert_Sol1a_Gris.png", sol_gris, GRIS_CLE);
 
-    sauver_image("niveau1", "Blanc.png", Image(640, 480, rgb(255, 255, 255)));
     sauver_cle("niveau1", "Emergency.png", alerte(true), NOIR);
     sauver_cle("niveau1", "Emergency1.png", alerte(false), NOIR);
     sauver_cle("niveau1", "Game_Over.png", fin_de_partie(), NOIR);
@@ -457,11 +457,12 @@ void generer_niveaux() {
     sauver_cle("niveau1", "Explosion2.png", bande_explosion(16, 64, 64, alien_st), NOIR);
     sauver_cle("niveau1", "Explosion_Boss.png", bande_explosion(16, 300, 332, boss_st), NOIR);
 
-    // Level 2: high above the clouds, in daylight and then in the storm.
-    Image ciel = ciel_nuages(false);
-    sauver_image("niveau2", "Sky1.png", ciel);
-    sauver_image("niveau2", "Sky2.png", ciel_nuages(true));
-    sauver_image("niveau2", "Sky_Gris.png", version_grise(ciel));
+    // Level 2: high above the clouds, in daylight and then in the storm, where its last boss
+    // falls: the grey sky is the storm's.
+    sauver_image("niveau2", "Sky1.png", ciel_nuages(false));
+    Image orage = ciel_nuages(true);
+    sauver_image("niveau2", "Sky2.png", orage);
+    sauver_image("niveau2", "Sky_Gris.png", version_grise(orage));
 }
 
 }  // namespace ag

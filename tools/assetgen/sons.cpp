@@ -6,6 +6,7 @@
 #include <string>
 
 #include "audio_dsp.h"
+#include "audio_mixage.h"
 #include "audio_voix.h"
 #include "generateurs.h"
 #include "sortie.h"
@@ -13,9 +14,6 @@
 namespace ag {
 
 namespace {
-
-// Effects peak here: loud over the music, with room left before clipping.
-const double CRETE_EFFET = 0.84;
 
 // A held fire key replays the weapon sound on the same mixer channel about every 200 ms, which
 // cuts the previous one short: the weapon sounds say everything in that time and have faded
@@ -34,6 +32,11 @@ Tampon rendre(double duree, F f) {
     }
     return t;
 }
+
+// Soft saturation: unity gain for small signals, rounding the loudest moments towards 1/drive
+// without ever flattening them. Part of a sound's character (a dense blast, a driven radio),
+// so its peaks stay close to its body and the mix keeps its headroom.
+double saturer(double x, double drive) { return std::tanh(drive * x) / drive; }
 
 // A frequency that glides exponentially from `f0` to `f1` with time constant `tau`.
 double glisser(double f0, double f1, double t, double tau) { return f1 + (f0 - f1) * std::exp(-t / tau); }
@@ -81,7 +84,7 @@ Tampon tete_chercheuse() {
         double centre = 600 * std::pow(6.0, t / RELANCE_ARME);  // 600 Hz rising to 3.6 kHz
         double souffle = filtrer(fb, TypeFiltre::PasseBande, echantillon(bruit, FREQUENCE), centre, 3.0) * 1.6;
         double hz = 400 * std::pow(4.0, t / RELANCE_ARME) * (1 + 0.03 * std::sin(2 * PI * 25 * t));
-        double v = env * (souffle + 0.35 * echantillon(chant, hz));
+        double v = env * saturer(souffle + 0.35 * echantillon(chant, hz), 1.2);
         double pan = std::min(0.8, -0.8 + 1.6 * t / RELANCE_ARME);  // it flies off across the screen
         double pg, pd;
         gains_panoramique(pan, pg, pd);
@@ -100,10 +103,10 @@ Tampon plasma() {
         double hz = glisser(800, 180, t, 0.07) * (1 + 0.06 * std::sin(2 * PI * 31 * t));
         double coupure = glisser(5000, 500, t, 0.09);
         double anneau = 0.6 + 0.4 * std::sin(2 * PI * 57 * t);
-        double env = std::min(1.0, t / 0.004) * std::exp(-t * 16);
-        double crepite = echantillon(bruit, 6000) * std::exp(-t * 30) * 0.5;
-        g = env * (filtrer(fa, TypeFiltre::PasseBas, echantillon(a, hz), coupure, 4.0) * anneau + crepite);
-        d = env * (filtrer(fb, TypeFiltre::PasseBas, echantillon(b, hz * 1.015), coupure, 4.0) * anneau + crepite);
+        double env = std::min(1.0, t / 0.004) * std::exp(-t * 14);
+        double crepite = echantillon(bruit, 6000) * std::exp(-t * 30) * 0.3;
+        g = env * saturer(filtrer(fa, TypeFiltre::PasseBas, echantillon(a, hz), coupure, 2.5) * anneau + crepite, 1.8);
+        d = env * saturer(filtrer(fb, TypeFiltre::PasseBas, echantillon(b, hz * 1.015), coupure, 2.5) * anneau + crepite, 1.8);
     });
 }
 
@@ -126,12 +129,13 @@ Tampon alarme() {
     a.forme = b.forme = Forme::DentScie;
     sous.forme = Forme::Carre;
     Filtre fg, fd;
-    const double cycle = 0.7;
+    const double cycle = 0.7, monte = 0.5, tenue = 0.56;
     return rendre(4 * cycle, [&](double t, double& g, double& d) {
         double u = std::fmod(t, cycle);
-        // Each wail climbs a sixth, holds, and is cut short before the next one.
-        double hz = u < 0.5 ? 520 * std::pow(880.0 / 520.0, u / 0.5) : 880;
-        double env = std::min(1.0, u / 0.01) * std::min(1.0, std::max(0.0, (cycle - 0.06 - u) / 0.04));
+        // Each wail climbs a sixth, holds, and sinks away over 80 ms before the next one.
+        double hz = u < monte ? 520 * std::pow(880.0 / 520.0, u / monte) : 880;
+        double fin = std::clamp((u - tenue) / 0.08, 0.0, 1.0);
+        double env = std::min(1.0, u / 0.01) * std::pow(std::cos(fin * PI / 2), 2);
         double v = echantillon(a, hz) + echantillon(b, hz * 1.007);
         double w = 0.5 * echantillon(sous, hz * 0.5);
         g = filtrer(fg, TypeFiltre::PasseBas, v + w, 3200, 1.0) * env;
@@ -187,7 +191,7 @@ Tampon froid4() {
 // An explosion: low-passed noise whose cutoff falls, a sinking boom, and crackles.
 struct Detonation {
     double duree, coupure, chute_coupure, declin, boum_hz, boum_fin, boum_declin;
-    double crepitement;  // crackles per second at the start
+    double crepitement;  // crackles per second at the start (each a 2 ms tick)
     double rafales[3];   // start times of the blasts (negative: none)
     uint64_t graine;
 };
@@ -203,6 +207,7 @@ Tampon exploser(const Detonation& x) {
         boum.forme = Forme::Sinus;
         Filtre fg, fd;
         Alea crepite(x.graine + 7 + uint64_t(r));
+        double tic = 0;  // the current crackle, decaying over ~2 ms
         double force = r == 0 ? 1.0 : 0.7;
         size_t d0 = size_t(x.rafales[r] * FREQUENCE);
         for (size_t i = 0; d0 + i < t.taille(); ++i) {
@@ -212,9 +217,10 @@ Tampon exploser(const Detonation& x) {
             double ng = filtrer(fg, TypeFiltre::PasseBas, echantillon(bg, FREQUENCE), c, 0.9);
             double nd = filtrer(fd, TypeFiltre::PasseBas, echantillon(bd, FREQUENCE), c, 0.9);
             double b = echantillon(boum, glisser(x.boum_hz, x.boum_fin, s, 0.15)) * std::exp(-s * x.boum_declin);
-            double k = 0;
-            if (crepite.reel() < x.crepitement * std::exp(-s * 4) / FREQUENCE) k = (crepite.reel() * 2 - 1) * 0.6;
-            double pg = env * (ng * 1.2 + b * 0.9) + k * env, pd = env * (nd * 1.2 + b * 0.9) - k * env * 0.5;
+            if (crepite.reel() < x.crepitement * std::exp(-s * 4) / FREQUENCE) tic = (crepite.reel() * 2 - 1) * 0.35;
+            tic *= 0.988;
+            double corps_g = ng * 1.2 + b * 0.9, corps_d = nd * 1.2 + b * 0.9;
+            double pg = env * saturer(corps_g + tic, 1.7), pd = env * saturer(corps_d - tic * 0.5, 1.7);
             t.g[d0 + i] += float(force * pg);
             t.d[d0 + i] += float(force * pd);
         }
@@ -245,19 +251,23 @@ Tampon tir_ennemi2() {
     Filtre f;
     return rendre(0.28, [&](double t, double& g, double& d) {
         double s = filtrer(f, TypeFiltre::PasseBas, echantillon(o, glisser(420, 130, t, 0.08)), 2000, 1.5);
-        double v = (s + echantillon(bruit, 9000) * std::exp(-t * 60) * 0.6) * std::min(1.0, t / 0.002) * std::exp(-t * 10);
+        double v = saturer(s + echantillon(bruit, 9000) * std::exp(-t * 60) * 0.4, 1.2) * std::min(1.0, t / 0.002) * std::exp(-t * 10);
         g = v;
         d = v;
     });
 }
 
 Tampon tir_ennemi3() {
-    Oscillateur o;
-    o.forme = Forme::Triangle;
-    return rendre(0.3, [&](double t, double& g, double& d) {
-        // Three quick zaps.
-        double u = std::fmod(t, 0.08);
-        double v = t < 0.24 ? echantillon(o, glisser(1500, 700, u, 0.02)) * std::min(1.0, u / 0.002) * std::exp(-u * 35) : 0;
+    // Three quick zaps, each ringing on under the next and the last dying away: none is cut off.
+    Oscillateur o[3];
+    for (Oscillateur& z : o) z.forme = Forme::Triangle;
+    return rendre(0.34, [&](double t, double& g, double& d) {
+        double v = 0;
+        for (int k = 0; k < 3; ++k) {
+            double u = t - 0.08 * k;
+            if (u < 0) continue;
+            v += echantillon(o[k], glisser(1500, 700, u, 0.02)) * std::min(1.0, u / 0.002) * std::exp(-u * 35);
+        }
         g = v;
         d = v;
     });
@@ -285,7 +295,7 @@ Tampon tir_ennemi4() {
 Tampon appel_radio(const std::string& mot, uint64_t graine) {
     Tampon voix = convertir_parole(lire_wav_pcm16(prononcer(mot, "en-us+m3", 150, 45)));
     if (voix.taille() == 0) throw std::runtime_error("espeak-ng gave no audio for \"" + mot + "\"");
-    const double bip = 0.06, pause = 0.03, souffle = 0.08;
+    const double bip = 0.06, pause = 0.03, souffle = 0.14;
     Tampon t = creer_tampon(bip + pause + voix.duree() + souffle);
     Oscillateur o, bruit;
     o.forme = Forme::Sinus;
@@ -303,7 +313,7 @@ Tampon appel_radio(const std::string& mot, uint64_t graine) {
         double x = voix.g[i] * gain + 0.02 * echantillon(bruit, FREQUENCE);  // the radio's hiss, band-limited with the voice
         x = filtrer(haut, TypeFiltre::PasseHaut, x, 350, 0.7);
         x = filtrer(bas, TypeFiltre::PasseBas, x, 3200, 0.9);
-        x = std::tanh(2.2 * x) / std::tanh(2.2);
+        x = std::tanh(3.5 * x) / std::tanh(3.5);
         t.g[d0 + i] = t.d[d0 + i] = float(x * 0.8);
     }
     Filtre fb;
@@ -321,26 +331,33 @@ Tampon voix2() { return appel_radio("Bombs", 62); }
 Tampon voix3() { return appel_radio("Homing", 63); }
 Tampon voix4() { return appel_radio("Plasma", 64); }
 
-// `pousse` scales the effect against the common peak: above 1 it is driven into the limiter
-// (spiky sounds such as explosions and the resonant plasma, to sound as loud as clean tones),
-// below 1 it stays quieter (the harsh square clicks heard often).
+// Each effect and the group whose level it is mixed to (see audio_mixage.h).
 struct Effet {
     const char* fichier;
     Tampon (*fabriquer)();
-    double pousse;
+    Groupe groupe;
 };
 
 const Effet EFFETS[] = {
-    {"Hero_Tir1.wav", laser, 1.2},           {"Hero_Tir2.wav", tir_lourd, 1.6},
-    {"Hero_Tir31.wav", tete_chercheuse, 1.2}, {"Hero_Tir41.wav", plasma, 2.2},
-    {"Curseur.wav", curseur, 0.7},           {"Emergency.wav", alarme, 1.0},
-    {"Cold1.wav", froid1, 1.0},              {"Cold4.wav", froid4, 1.0},
-    {"explosion1.wav", explosion_vaisseau, 2.2}, {"explosion2.wav", explosion_ennemi, 2.2},
-    {"explosion3.wav", explosion_grande, 2.0},   {"Shot1.wav", tir_ennemi1, 0.8},
-    {"Shot2.wav", tir_ennemi2, 1.5},         {"Shot3.wav", tir_ennemi3, 1.0},
-    {"Shot4.wav", tir_ennemi4, 1.5},         {"Voice1.wav", voix1, 1.3},
-    {"Voice2.wav", voix2, 1.3},              {"Voice3.wav", voix3, 1.3},
-    {"Voice4.wav", voix4, 1.3},
+    {"Hero_Tir1.wav", laser, Groupe::Arme},
+    {"Hero_Tir2.wav", tir_lourd, Groupe::Arme},
+    {"Hero_Tir31.wav", tete_chercheuse, Groupe::Arme},
+    {"Hero_Tir41.wav", plasma, Groupe::Arme},
+    {"Curseur.wav", curseur, Groupe::Arme},
+    {"Emergency.wav", alarme, Groupe::Alarme},
+    {"Cold1.wav", froid1, Groupe::Ennemi},
+    {"Cold4.wav", froid4, Groupe::Ennemi},
+    {"explosion1.wav", explosion_vaisseau, Groupe::Explosion},
+    {"explosion2.wav", explosion_ennemi, Groupe::Explosion},
+    {"explosion3.wav", explosion_grande, Groupe::Explosion},
+    {"Shot1.wav", tir_ennemi1, Groupe::Ennemi},
+    {"Shot2.wav", tir_ennemi2, Groupe::Ennemi},
+    {"Shot3.wav", tir_ennemi3, Groupe::Ennemi},
+    {"Shot4.wav", tir_ennemi4, Groupe::Ennemi},
+    {"Voice1.wav", voix1, Groupe::Voix},
+    {"Voice2.wav", voix2, Groupe::Voix},
+    {"Voice3.wav", voix3, Groupe::Voix},
+    {"Voice4.wav", voix4, Groupe::Voix},
 };
 
 }  // namespace
@@ -348,9 +365,9 @@ const Effet EFFETS[] = {
 void generer_sons() {
     for (const Effet& e : EFFETS) {
         Tampon t = e.fabriquer();
-        normaliser(t, CRETE_EFFET * e.pousse);
-        limiter(t, CRETE_EFFET, 0.05);
-        adoucir_bords(t, 0.001, 0.01);
+        // Every effect rises out of silence over 2 ms and has died away before its last 30 ms.
+        adoucir_bords(t, 0.002, 0.03);
+        mixer(t, e.groupe, e.fichier);
         sauver_octets(std::string("Sound/") + e.fichier, encoder_wav(t));
     }
 }

@@ -1,0 +1,39 @@
+// The mixing model of the sound pack. SDL_mixer adds the music and its eight channels at full
+// volume with a 16-bit saturating sum, so the pack is mixed in the files themselves: every
+// sound belongs to a group with a loudness target and a peak ceiling, chosen so that the
+// loudest moment the game can play at once stays under full scale without any limiter.
+#pragma once
+#include "audio_dsp.h"
+
+namespace ag {
+
+enum class Groupe {
+    Musique,    // every music: the bed everything else sits on
+    Arme,       // the player's weapons, replayed every 208 ms while fire is held, and the weapon-change
+                // blip: well under the music
+    Ennemi,     // enemy firing steps (and the two chimes the levels load but never play)
+    Explosion,  // the ship hit and enemies destroyed: above the music for a moment
+    Voix,       // the bonus calls: above the music for a moment
+    Alarme,     // the boss alarm
+};
+
+struct NiveauGroupe {
+    double efficace_db;  // target RMS in dBFS: of the whole piece for musics, of the loudest 200 ms for effects
+    double crete_db;     // the peak may not go above this (dBFS); a music's decoded peak may overshoot it by ~1 dB
+};
+
+// The target and ceiling of a group.
+NiveauGroupe niveau_groupe(Groupe g);
+
+// RMS over both channels of the whole buffer, and of its loudest window of `fenetre` seconds
+// (hopping by a quarter window), in sample units.
+double efficace(const Tampon& t);
+double efficace_max(const Tampon& t, double fenetre);
+
+// Scales `t` to its group's loudness; where that would put the peak over the group's ceiling
+// the ceiling wins. A plain gain: no limiter, so no peak is flattened. Throws when the ceiling
+// leaves the sound more than 3 dB under its target (too spiky for its group: its synthesis
+// must change), naming `nom`.
+void mixer(Tampon& t, Groupe g, const char* nom);
+
+}  // namespace ag
