@@ -9,7 +9,7 @@
 //   jeu 1.0\n                                        game version
 //   scene jeu\n                                      what was run: "jeu", or a simulator scene
 //   graine 1718000000\n                              seed at the start (readings are relative)
-//   donnees 227 17604201 0123456789abcdef\n          data files: count, bytes, FNV-1a 64
+//   donnees 224 17391471 cb0905dcbb536f88\n          data files: count, bytes, FNV-1a 64
 //   entete 89abcdef\n                                CRC-32 of the lines above
 //   frame := varint length, payload, CRC-32 (little-endian) of length and payload, seeded
 //            with the previous frame's CRC (the first with the header's): a frame removed,
