@@ -10,6 +10,7 @@
 #include "level/decor.h"
 #include "level/menu_haut.h"
 #include "level/ressources_niveau.h"
+#include "platform/enregistrement.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "shell/cadence.h"
@@ -255,7 +256,10 @@ static void gerer_alerte(const DescriptionNiveau* d, void* a, Uint32 ecoule, int
         jouer_musique(champ<Mix_Music>(a, c->musique_boss));
         *phase = ALERTE_MUSIQUE_BOSS;
     }
-    if (Mix_PlayingMusic() == 0 && *phase == ALERTE_MUSIQUE_BOSS && victoire == 0)
+    // Whether the music still plays depends on the audio device, not on the game: a replay
+    // must hand back what the recorded run found.
+    if (*phase == ALERTE_MUSIQUE_BOSS && victoire == 0 &&
+        lecture_externe(LECTURE_MUSIQUE_EN_COURS, Mix_PlayingMusic()) == 0)
         jouer_musique(champ<Mix_Music>(a, c->musique_boss));
 }
 

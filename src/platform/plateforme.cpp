@@ -11,6 +11,7 @@
 #include <deque>
 #include <vector>
 
+#include "platform/enregistrement.h"
 #include "platform/manette.h"
 
 namespace {
@@ -57,6 +58,18 @@ uint32_t nb_flips_reels = 0;
 EtatManette manette;
 Uint8 touches_fusionnees[SDLK_LAST];
 std::deque<SDL_Event> traduits;  // key events made from joystick events, real mode
+uint32_t horloge_connue = 0;      // the platform's last clock reading, real mode
+
+// Every clock reading, wait and flip ends here: the recorded time, in playback, becomes the
+// virtual clock.
+uint32_t caler(uint32_t t) {
+    horloge_connue = t;
+    if (sim.active && rejeu_actif()) {
+        sim.horloge = t;
+        if (sim.limite && t >= sim.limite && sim.observateur_limite) sim.observateur_limite(t, sim.donnees_limite);
+    }
+    return t;
+}
 
 void trier_script() {
     if (sim.script_trie) return;
@@ -160,16 +173,38 @@ void doubler(SDL_Surface* src, SDL_Surface* dst) {
 
 }  // namespace
 
-uint32_t plateforme_ticks(void) { return sim.active ? sim.horloge : SDL_GetTicks(); }
-
-void plateforme_attendre(uint32_t ms) {
-    if (sim.active)
-        avancer(ms);
-    else
-        SDL_Delay(ms);
+uint32_t plateforme_ticks(void) {
+    uint32_t t = rejeu_actif() ? rejeu_ticks() : sim.active ? sim.horloge : SDL_GetTicks();
+    enregistrer_ticks(t);
+    return caler(t);
 }
 
+uint32_t plateforme_maintenant(void) { return sim.active ? sim.horloge : horloge_connue; }
+
+void plateforme_attendre(uint32_t ms) {
+    uint32_t t;
+    if (rejeu_actif()) {
+        t = rejeu_attente(ms);  // the window keeps its pace at the flips
+    } else if (sim.active) {
+        avancer(ms);
+        t = sim.horloge;
+    } else {
+        SDL_Delay(ms);
+        t = SDL_GetTicks();
+    }
+    enregistrer_attente(ms, t);
+    caler(t);
+}
+
+static int evenement_du_jeu(SDL_Event* evenement);
+
 int plateforme_evenement(SDL_Event* evenement) {
+    int r = rejeu_actif() ? rejeu_evenement(evenement) : evenement_du_jeu(evenement);
+    enregistrer_evenement(r ? evenement : NULL);
+    return r;
+}
+
+static int evenement_du_jeu(SDL_Event* evenement) {
     SDL_Event e;
     while (evenement_brut(&e)) {
         if (e.type == SDL_JOYBUTTONDOWN || e.type == SDL_JOYBUTTONUP || e.type == SDL_JOYAXISMOTION ||
@@ -194,6 +229,10 @@ int plateforme_evenement(SDL_Event* evenement) {
 }
 
 Uint8* plateforme_touches(void) {
+    if (rejeu_actif()) {
+        rejeu_touches(touches_fusionnees);
+        return touches_fusionnees;
+    }
     const Uint8* clavier;
     if (sim.active) {
         livrer_entrees();
@@ -203,10 +242,13 @@ Uint8* plateforme_touches(void) {
     }
     touches_manette(&manette, touches_fusionnees);
     for (int k = 0; k < SDLK_LAST; ++k) touches_fusionnees[k] |= clavier[k];
+    enregistrer_touches(touches_fusionnees);
     return touches_fusionnees;
 }
 
 int plateforme_afficher(SDL_Surface* ecran) {
+    // In playback the flip's recorded time comes first: the window waits for it before showing.
+    uint32_t t_rejeu = rejeu_actif() ? rejeu_image() : 0;
     SDL_Surface* montre = ecran;
     if (ecran && ecran == aff.toile && aff.video) {
         if (aff.fenetre)
@@ -216,14 +258,22 @@ int plateforme_afficher(SDL_Surface* ecran) {
         montre = aff.video;
     }
     int r = SDL_Flip(montre);
+    uint32_t t;
     if (!sim.active) {
         ++nb_flips_reels;
-        return r;
+        t = rejeu_actif() ? t_rejeu : SDL_GetTicks();
+    } else {
+        ++sim.nb_flips;
+        if (sim.observateur_flip) sim.observateur_flip(montre, sim.horloge, sim.donnees_flip);
+        if (rejeu_actif()) {
+            t = t_rejeu;
+        } else {
+            avancer(1);
+            t = sim.horloge;
+        }
     }
-    uint32_t t = sim.horloge;
-    ++sim.nb_flips;
-    if (sim.observateur_flip) sim.observateur_flip(montre, t, sim.donnees_flip);
-    avancer(1);
+    enregistrer_image(t);
+    caler(t);
     return r;
 }
 
@@ -298,11 +348,16 @@ int plateforme_en_fenetre(void) { return aff.fenetre; }
 
 SDL_Surface* plateforme_surface_affichee(void) { return aff.video; }
 
-unsigned int plateforme_graine(void) { return sim.active ? sim.graine : (unsigned int)time(NULL); }
+unsigned int plateforme_graine(void) {
+    unsigned int g = rejeu_actif() ? rejeu_graine() : sim.active ? sim.graine : (unsigned int)time(NULL);
+    enregistrer_graine(g);
+    return g;
+}
 
 void plateforme_simuler(unsigned int graine) {
     sim.active = 1;
     sim.horloge = 0;
+    horloge_connue = 0;
     sim.graine = graine;
     sim.nb_flips = 0;
     sim.script.clear();

@@ -6,7 +6,14 @@
 #include <stdint.h>
 
 // Milliseconds since start-up (SDL_GetTicks in real mode; the virtual clock when simulated).
+// Every entry point below is recorded while a replay is recorded and answered from the
+// recording in playback (platform/enregistrement.h).
 uint32_t plateforme_ticks(void);
+
+// The clock as the platform last read it, without reading it again (and without counting as
+// one of the game's readings): the virtual clock when simulated; in real mode the time of the
+// last clock reading, wait or flip. Trace events are stamped with it.
+uint32_t plateforme_maintenant(void);
 
 // Waits `ms` milliseconds (SDL_Delay). Simulated: advances the virtual clock at once.
 void plateforme_attendre(uint32_t ms);

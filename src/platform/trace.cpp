@@ -23,7 +23,7 @@ void trace_ecrire(const char* ev, const char* format, ...) {
     if (!trace_active()) return;
     // Our events are short; a longer one is cut rather than overflowing.
     char ligne[4096];
-    int n = snprintf(ligne, sizeof ligne, "{\"ev\":\"%s\",\"t\":%u", ev, (unsigned)plateforme_ticks());
+    int n = snprintf(ligne, sizeof ligne, "{\"ev\":\"%s\",\"t\":%u", ev, (unsigned)plateforme_maintenant());
     if (format && n >= 0 && size_t(n) < sizeof ligne - 1) {
         ligne[n++] = ',';
         va_list args;

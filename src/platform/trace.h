@@ -1,5 +1,7 @@
-// Trace of game events for the simulator: one JSON object per line, each with "ev" and "t"
-// (virtual milliseconds since the run started). Silent unless a trace file is open or an
+// Trace of game events, for the simulator and the real game (--trace): one JSON object per
+// line, each with "ev" and "t" (plateforme_maintenant: virtual milliseconds since the run
+// started, or in the real game the clock as the platform last read it, so that tracing never
+// adds a clock reading to what a replay records). Silent unless a trace file is open or an
 // observer is set.
 #pragma once
 #include <stdio.h>

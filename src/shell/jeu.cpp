@@ -2,9 +2,12 @@
 #include "shell/jeu.h"
 
 #include <SDL_mixer.h>
+#include <errno.h>
 #include <stddef.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
+#include <time.h>
 
 #include "core/ressources.h"
 #include "cutscene/interlude.h"
@@ -14,6 +17,7 @@
 #include "platform/trace.h"
 #include "shell/cadence.h"
 #include "shell/presentation.h"
+#include "shell/rejeux.h"
 
 SDL_Surface* ouvrir_affichage_et_son(void) {
     SDL_Surface* ecran = plateforme_ouvrir_ecran();
@@ -109,10 +113,58 @@ void jouer_sequence_avec(SDL_Surface* ecran, const ImagesShell* images, const Sc
 
 void jouer_sequence(SDL_Surface* ecran, const ImagesShell* images) { jouer_sequence_avec(ecran, images, &SCENES_JEU); }
 
-int SDL_main(int, char**) {
+[[noreturn]] static void refuser_argument(const char* argument) {
+    fprintf(stderr, "mirage: unknown or incomplete argument '%s' (usage: mirage [--enregistrer FILE | --rejouer FILE] [--trace FILE])\n",
+            argument);
+    exit(1);
+}
+
+// The game's own options: a replay to record or to play back, a trace to write. Anything
+// else is refused, so that a mistyped option never starts an unrecorded game.
+static void lire_options(int argc, char** argv, FILE** trace) {
+    const char *enregistrer = NULL, *rejouer = NULL, *fichier_trace = NULL;
+    for (int i = 1; i < argc; ++i) {
+        const char** cible = strcmp(argv[i], "--enregistrer") == 0 ? &enregistrer
+                             : strcmp(argv[i], "--rejouer") == 0   ? &rejouer
+                             : strcmp(argv[i], "--trace") == 0     ? &fichier_trace
+                                                                   : NULL;
+        if (!cible || *cible || i + 1 >= argc) refuser_argument(argv[i]);
+        *cible = argv[++i];
+    }
+    if (enregistrer && rejouer) refuser_argument("--rejouer");
+    if (fichier_trace) {
+        *trace = fopen(fichier_trace, "w");
+        if (!*trace) {
+            fprintf(stderr, "mirage: cannot write %s: %s\n", fichier_trace, strerror(errno));
+            exit(1);
+        }
+        // Line by line: a game that is killed keeps its trace up to its last event.
+        setvbuf(*trace, NULL, _IOLBF, 0);
+        trace_ouvrir(*trace);
+    }
+    if (rejouer) {
+        EnteteRejeu lu = commencer_rejeu(rejouer, 1);
+        if (strcmp(lu.scene, "jeu") != 0) {
+            fprintf(stderr, "mirage: cannot replay %s: a recording of the simulator's scene %s (simulateur --rejouer plays it)\n",
+                    rejouer, lu.scene);
+            exit(1);
+        }
+    }
+    if (enregistrer) commencer_enregistrement(enregistrer, "jeu", (uint32_t)time(NULL));
+}
+
+int SDL_main(int argc, char** argv) {
+    FILE* trace = NULL;
+    lire_options(argc, argv, &trace);
     SDL_Surface* ecran = ouvrir_affichage_et_son();
     ImagesShell images;
     charger_images_shell(&images);
     jouer_sequence(ecran, &images);
+    enregistrement_fermer();
+    rejeu_terminer();
+    if (trace) {
+        trace_ouvrir(NULL);
+        fclose(trace);
+    }
     return 1;
 }

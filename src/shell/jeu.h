@@ -62,5 +62,8 @@ void jouer_sequence_avec(SDL_Surface* ecran, const ImagesShell* images, const Sc
 void jouer_sequence(SDL_Surface* ecran, const ImagesShell* images);
 
 // The game's entry, called by the start-up layer once the SDL core is initialised. Returns 1
-// after the player left the title menu.
+// after the player left the title menu. Its only arguments: --enregistrer FILE records the
+// game as a replay, --rejouer FILE shows a replay in the window at its recorded pace (instead
+// of the player's input), --trace FILE writes the trace of the run. Any other argument, or an
+// option without its file, prints one usage line and exits with status 1.
 int SDL_main(int argc, char** argv);

@@ -4,7 +4,9 @@
 //              [--graine N] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
 //              [--entrees-hasard SEED [--duree-hasard MS]] [--mesures FILE] [--invincible]
 //              [--hasard-retour PCT] [--hasard-calme] [--sans-vagues] [--sauter-histoires]
-//              [--quitter-au-menu N] [--memoire]
+//              [--quitter-au-menu N] [--memoire] [--enregistrer FILE]
+//   simulateur --rejouer FILE [--scene S] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
+//              [--mesures FILE] [--memoire]
 //   --invincible keeps the ship's invincibilite above 0 through every frame of the level
 //   scenes (a test aid for running whole timetables; the game itself never does this).
 //   --sans-vagues runs the levels without their wave scripts: no enemy arrives, and the level
@@ -16,6 +18,9 @@
 //   whole games for N-1).
 //   --memoire adds a {"ev":"memoire","rss_ko":N} event giving the resident size whenever a
 //   scene starts (off by default: it differs from run to run, the other events do not).
+//   --enregistrer FILE records the run as a replay; --rejouer FILE plays a replay back (the
+//   real game's or the simulator's) on the virtual clock, with the recorded input, clock and
+//   seed instead of a script, and runs the scene the replay names.
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
 #include <SDL.h>
 #include <stdio.h>
@@ -32,10 +37,12 @@
 #include "capture.h"
 #include "entrees.h"
 #include "hasard_entrees.h"
+#include "platform/enregistrement.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "level/niveau.h"
 #include "shell/jeu.h"
+#include "shell/rejeux.h"
 
 namespace {
 
@@ -95,7 +102,7 @@ long taille_residente_ko() {
 // Watches the game's own events: the resident size at every scene start (--memoire), and the
 // scripted reactions to scenes (skipping stories, closing the window at the N-th menu).
 void sur_evenement(const char* ev, const char* ligne, void*) {
-    uint32_t t = plateforme_ticks();
+    uint32_t t = plateforme_maintenant();
     // Escape at every shot until the story gives way: a press during the opening, or during a
     // shot that reads no input, would reach a shot that forgets what was pressed before it.
     if (strcmp(ev, "plan") == 0 && g.sauter_histoires) {
@@ -109,7 +116,7 @@ void sur_evenement(const char* ev, const char* ligne, void*) {
 
 void resumer(const char* fin) {
     printf("simulateur: scene %s %s at %u ms virtual, %u frames, %.2f s wall\n", g.scene.c_str(), fin,
-           (unsigned)plateforme_ticks(), (unsigned)plateforme_nb_flips(), secondes_ecoulees());
+           (unsigned)plateforme_maintenant(), (unsigned)plateforme_nb_flips(), secondes_ecoulees());
     fflush(stdout);
 }
 
@@ -125,7 +132,10 @@ int usage(const char* raison) {
             "                  [--entrees FILE] [--graine N] [--trace FILE] [--capture MS:FILE.png]...\n"
             "                  [--temps-max MS] [--entrees-hasard SEED [--duree-hasard MS]]\n"
             "                  [--mesures FILE] [--invincible] [--sans-vagues] [--hasard-retour PCT]\n"
-            "                  [--hasard-calme] [--sauter-histoires] [--quitter-au-menu N] [--memoire]\n",
+            "                  [--hasard-calme] [--sauter-histoires] [--quitter-au-menu N] [--memoire]\n"
+            "                  [--enregistrer FILE]\n"
+            "       simulateur --rejouer FILE [--scene S] [--trace FILE] [--capture MS:FILE.png]...\n"
+            "                  [--temps-max MS] [--mesures FILE] [--memoire]\n",
             raison);
     return 1;
 }
@@ -140,10 +150,21 @@ int main(int argc, char** argv) {
     long hasard_entrees = -1;
     unsigned long duree_hasard = 120000;
     DosageHasard dosage;
+    const char* enregistrer = nullptr;
+    const char* rejouer = nullptr;
+    // Options that make the run something a replay cannot hold (they change the game, or
+    // they script input, which a replay brings itself).
+    std::string change_le_jeu, scripte;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         bool suivant = i + 1 < argc;
+        if (a == "--invincible" || a == "--sans-vagues") change_le_jeu = a;
+        if (a == "--entrees" || a == "--entrees-hasard" || a == "--graine" || a == "--sauter-histoires" ||
+            a == "--quitter-au-menu" || a == "--hasard-retour" || a == "--hasard-calme" || a == "--duree-hasard")
+            scripte = a;
         if (a == "--scene" && suivant) g.scene = argv[++i];
+        else if (a == "--enregistrer" && suivant) enregistrer = argv[++i];
+        else if (a == "--rejouer" && suivant) rejouer = argv[++i];
         else if (a == "--entrees" && suivant) entrees = argv[++i];
         else if (a == "--trace" && suivant) trace = argv[++i];
         else if (a == "--graine" && suivant) graine = strtoul(argv[++i], nullptr, 10);
@@ -173,6 +194,19 @@ int main(int argc, char** argv) {
                                   v.substr(deux_points + 1), false});
         } else
             return usage(("unknown or incomplete argument " + a).c_str());
+    }
+    if (enregistrer && !change_le_jeu.empty())
+        return usage((change_le_jeu + " changes the game: a replay holds the game as it plays").c_str());
+    if (rejouer && (enregistrer || !change_le_jeu.empty() || !scripte.empty()))
+        return usage(("--rejouer brings its own input, clock and seed: not with " +
+                      (enregistrer ? std::string("--enregistrer") : change_le_jeu.empty() ? scripte : change_le_jeu))
+                         .c_str());
+    if (rejouer) {
+        EnteteRejeu lu = commencer_rejeu(rejouer, 0);
+        if (!g.scene.empty() && g.scene != lu.scene)
+            return usage(("the replay holds scene " + std::string(lu.scene) + ", not " + g.scene).c_str());
+        g.scene = lu.scene;
+        graine = lu.graine;
     }
     static const char* const scenes[] = {"jeu", "presentation", "menu", "intro", "niveau1", "interlude", "niveau2"};
     if (std::find_if(std::begin(scenes), std::end(scenes), [](const char* s) { return g.scene == s; }) ==
@@ -207,6 +241,7 @@ int main(int argc, char** argv) {
     // Only when something needs it: an observer makes the game build its trace events.
     if (g.trace || g.sauter_histoires || g.quitter_au_menu) trace_observer(sur_evenement, nullptr);
     plateforme_limiter((uint32_t)temps_max, sur_limite, nullptr);
+    if (enregistrer) commencer_enregistrement(enregistrer, g.scene.c_str(), uint32_t(graine));
 
     // Headless and silent: no window, and no audio device, whose real-time thread would make
     // runs depend on the wall clock.
@@ -228,6 +263,8 @@ int main(int argc, char** argv) {
     else if (g.scene == "niveau1") scene_niveau_1(ecran, &images);
     else if (g.scene == "interlude") scene_interlude(ecran, &images);
     else if (g.scene == "niveau2") scene_niveau_2(ecran, &images);
+    enregistrement_fermer();
+    rejeu_terminer();
     liberer_images_shell(&images);
 
     resumer("ended");
