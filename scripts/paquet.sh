@@ -45,9 +45,13 @@ construire() {
     local dossier="$1" copie="$1/mirage-$version_deb"
     rm -rf "$dossier"
     mkdir -p "$copie"
-    (cd "$racine" && git ls-files -z --cached --others --exclude-standard |
-        while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
-        tar --null --no-recursion -T - -cf -) | tar -xf - -C "$copie"
+    if git -C "$racine" rev-parse --is-inside-work-tree > /dev/null 2>&1; then
+        (cd "$racine" && git ls-files -z --cached --others --exclude-standard |
+            while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
+            tar --null --no-recursion -T - -cf -) | tar -xf - -C "$copie"
+    else  # an unpacked source archive: everything but build folders
+        (cd "$racine" && tar --exclude='./build*' -cf - .) | tar -xf - -C "$copie"
+    fi
     local debut=$SECONDS
     (cd "$copie" && DEB_BUILD_OPTIONS="parallel=$(nproc) ${DEB_BUILD_OPTIONS:-}" \
         dpkg-buildpackage -us -uc -b > "$dossier/construction.log" 2>&1) ||
