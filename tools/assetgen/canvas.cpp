@@ -199,15 +199,18 @@ int ecarter_de_cle(Image& im, Px cle, int marge) {
 
 // ---- text ----
 
+// The font files are found when the build is configured (fontconfig, or a search of the
+// font folders) and compiled in, so a font package that renames its file only needs a new
+// configure, never an edit here.
 static const char* chemin_police(Police p) {
     switch (p) {
-        case Police::Sans: return "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-        case Police::SansGras: return "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-        case Police::Serif: return "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
-        case Police::SerifGras: return "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf";
-        case Police::Mono: return "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
-        case Police::MonoGras: return "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
-        case Police::Terminus: return "/usr/share/fonts/truetype/terminus/TerminusTTF-4.46.0.ttf";
+        case Police::Sans: return MIRAGE_POLICE_SANS;
+        case Police::SansGras: return MIRAGE_POLICE_SANS_GRAS;
+        case Police::Serif: return MIRAGE_POLICE_SERIF;
+        case Police::SerifGras: return MIRAGE_POLICE_SERIF_GRAS;
+        case Police::Mono: return MIRAGE_POLICE_MONO;
+        case Police::MonoGras: return MIRAGE_POLICE_MONO_GRAS;
+        case Police::Terminus: return MIRAGE_POLICE_TERMINUS;
     }
     return "";
 }

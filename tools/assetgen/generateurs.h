@@ -11,6 +11,6 @@ void generer_ennemis();    // ennemis_art.cpp: enemies, bosses, flashes, bonus i
 void generer_histoires();  // histoire_art.cpp: story backgrounds (Blanc too), sprite sheets, dialogue, newspaper, narrator
 void generer_sons();       // sons.cpp: every WAV effect
 void generer_musiques();   // musiques.cpp: every Ogg Vorbis music
-void generer_icone();      // icone.cpp: the desktop icon (mirage.png beside Images/, not loaded by the game)
+void generer_icone();      // icone.cpp: the desktop icons, icones/NxN.png and icones/scalable.svg (not loaded by the game)
 
 }  // namespace ag
