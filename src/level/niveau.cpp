@@ -10,6 +10,7 @@
 #include "level/decor.h"
 #include "level/menu_haut.h"
 #include "level/ressources_niveau.h"
+#include "level/vue_monde.h"
 #include "platform/audio.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
@@ -449,6 +450,8 @@ static int jouer_image(Partie* p) {
                      p->images + 1);
     }
 
+    if (vue_monde_observee())
+        montrer_vue_monde(p->monde, d->numero, p->images + 1, p->en_retour, d->limite_bas, p->victoire);
     plateforme_afficher(p->ecran);
     ++p->images;
     attendre_cadence(&p->prochaine_image, p->periode);
