@@ -4,7 +4,7 @@
 //              [--graine N] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
 //              [--entrees-hasard SEED [--duree-hasard MS]] [--mesures FILE] [--invincible]
 //              [--hasard-retour PCT] [--hasard-calme] [--sans-vagues] [--sauter-histoires]
-//              [--quitter-au-menu N] [--memoire]
+//              [--quitter-au-menu N] [--memoire] [--pilote [--pilote-sortie FILE]]
 //   --invincible keeps the ship's invincibilite above 0 through every frame of the level
 //   scenes (a test aid for running whole timetables; the game itself never does this).
 //   --sans-vagues runs the levels without their wave scripts: no enemy arrives, and the level
@@ -16,6 +16,8 @@
 //   whole games for N-1).
 //   --memoire adds a {"ev":"memoire","rss_ko":N} event giving the resident size whenever a
 //   scene starts (off by default: it differs from run to run, the other events do not).
+//   --pilote flies the level scenes by itself from what each frame shows (see pilote.h);
+//   --pilote-sortie FILE writes its inputs as an --entrees script that plays the same run.
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
 #include <SDL.h>
 #include <stdio.h>
@@ -32,9 +34,11 @@
 #include "capture.h"
 #include "entrees.h"
 #include "hasard_entrees.h"
+#include "pilote.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "level/niveau.h"
+#include "level/vue_monde.h"
 #include "shell/jeu.h"
 
 namespace {
@@ -56,6 +60,8 @@ struct Etat {
     int memoire = 0;
     long quitter_au_menu = 0;  // 0: never
     long nb_menus = 0;
+    Pilote* pilote = nullptr;
+    FILE* sortie_pilote = nullptr;
 };
 
 Etat g;
@@ -116,6 +122,8 @@ void resumer(const char* fin) {
 void sur_limite(uint32_t, void*) {
     resumer("stopped by --temps-max");
     if (g.trace) fclose(g.trace);
+    if (g.pilote) detruire_pilote(g.pilote);
+    if (g.sortie_pilote) fclose(g.sortie_pilote);
     exit(2);
 }
 
@@ -125,7 +133,8 @@ int usage(const char* raison) {
             "                  [--entrees FILE] [--graine N] [--trace FILE] [--capture MS:FILE.png]...\n"
             "                  [--temps-max MS] [--entrees-hasard SEED [--duree-hasard MS]]\n"
             "                  [--mesures FILE] [--invincible] [--sans-vagues] [--hasard-retour PCT]\n"
-            "                  [--hasard-calme] [--sauter-histoires] [--quitter-au-menu N] [--memoire]\n",
+            "                  [--hasard-calme] [--sauter-histoires] [--quitter-au-menu N] [--memoire]\n"
+            "                  [--pilote [--pilote-sortie FILE]]\n",
             raison);
     return 1;
 }
@@ -140,6 +149,8 @@ int main(int argc, char** argv) {
     long hasard_entrees = -1;
     unsigned long duree_hasard = 120000;
     DosageHasard dosage;
+    int pilote = 0;
+    const char* pilote_sortie = nullptr;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         bool suivant = i + 1 < argc;
@@ -161,6 +172,8 @@ int main(int argc, char** argv) {
         } else if (a == "--hasard-calme") dosage.calme = 1;
         else if (a == "--sauter-histoires") g.sauter_histoires = 1;
         else if (a == "--memoire") g.memoire = 1;
+        else if (a == "--pilote") pilote = 1;
+        else if (a == "--pilote-sortie" && suivant) pilote_sortie = argv[++i];
         else if (a == "--quitter-au-menu" && suivant) {
             g.quitter_au_menu = atol(argv[++i]);
             if (g.quitter_au_menu < 1) return usage("--quitter-au-menu takes a count from 1");
@@ -178,6 +191,10 @@ int main(int argc, char** argv) {
     if (std::find_if(std::begin(scenes), std::end(scenes), [](const char* s) { return g.scene == s; }) ==
         std::end(scenes))
         return usage("--scene is required and must name a scene");
+
+    if (pilote_sortie && !pilote) return usage("--pilote-sortie goes with --pilote");
+    // The pilot's inputs must be the run's only inputs, or its script would not replay the run.
+    if (pilote && (entrees || hasard_entrees >= 0)) return usage("--pilote takes no --entrees or --entrees-hasard");
 
     g.debut = std::chrono::steady_clock::now();
     g.dernier_flip = g.debut;
@@ -202,6 +219,16 @@ int main(int argc, char** argv) {
             return 1;
         }
         trace_ouvrir(g.trace);
+    }
+    if (pilote) {
+        if (pilote_sortie && !(g.sortie_pilote = fopen(pilote_sortie, "w"))) {
+            fprintf(stderr, "simulateur: cannot write %s\n", pilote_sortie);
+            return 1;
+        }
+        if (g.sortie_pilote)
+            fprintf(g.sortie_pilote, "# simulateur --pilote --scene %s --graine %lu\n", g.scene.c_str(), graine);
+        g.pilote = creer_pilote(g.sortie_pilote);
+        observer_vue_monde(pilote_sur_vue, g.pilote);
     }
     plateforme_observer_flips(sur_flip, nullptr);
     // Only when something needs it: an observer makes the game build its trace events.
@@ -231,6 +258,11 @@ int main(int argc, char** argv) {
     liberer_images_shell(&images);
 
     resumer("ended");
+    if (g.pilote) {
+        observer_vue_monde(nullptr, nullptr);
+        detruire_pilote(g.pilote);
+        if (g.sortie_pilote) fclose(g.sortie_pilote);
+    }
     if (g.mesures) fclose(g.mesures);
     trace_observer(nullptr, nullptr);
     if (g.trace) {
