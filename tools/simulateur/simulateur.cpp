@@ -195,6 +195,7 @@ int main(int argc, char** argv) {
     if (pilote_sortie && !pilote) return usage("--pilote-sortie goes with --pilote");
     // The pilot's inputs must be the run's only inputs, or its script would not replay the run.
     if (pilote && (entrees || hasard_entrees >= 0)) return usage("--pilote takes no --entrees or --entrees-hasard");
+    if (pilote && g.scene != "niveau1" && g.scene != "niveau2") return usage("--pilote flies --scene niveau1 or niveau2");
 
     g.debut = std::chrono::steady_clock::now();
     g.dernier_flip = g.debut;
