@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "core/calculs.h"
+#include "platform/audio.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "ship/armes.h"
@@ -63,16 +64,12 @@ int collision_tir(const Tir* tir, const Vaisseau* vaisseau) {
     return abs(centre_y(t) - centre_y(vaisseau->position)) < t.h / 2 + vaisseau->demi_hauteur;
 }
 
-static void jouer(int canal, Mix_Chunk* son) {
-    if (son) Mix_PlayChannel(canal, son, 0);
-}
-
 void sequence_touche(Vaisseau* vaisseau, Uint32 maintenant) {
     vaisseau->invincibilite = 150;
     vaisseau->vie -= 1;
     vaisseau->etape_explosion = 1;
     vaisseau->temps_etape = maintenant;
-    jouer(CANAL_TOUCHE, vaisseau->son_explosion);
+    jouer_son(CANAL_TOUCHE, vaisseau->son_explosion);
     desactiver_modules(vaisseau);
     perdre_arme(vaisseau);
     vaisseau->arme = 0;
@@ -127,7 +124,7 @@ static void tirs_contre_ennemis(Monde* monde, Uint32 maintenant) {
                 if (e->nom && strcmp(e->nom, "Ennemi_Bonus") == 0) liberer_bonus(e, 1);
                 e->corps->etape_explosion = 1;
                 e->corps->temps_etape = maintenant;
-                jouer(CANAL_DESTRUCTION, e->corps->son_explosion);
+                jouer_son(CANAL_DESTRUCTION, e->corps->son_explosion);
                 trace_ecrire("destruction", "\"nom\":\"%s\",\"points\":%d,\"score\":%d", e->nom ? e->nom : "",
                              e->points, monde->score);
             } else {
@@ -154,7 +151,7 @@ static void vaisseau_contre_ennemis(Monde* monde, Uint32 maintenant, SDL_Rect* c
                     gagner_arme(v, e->type_bonus);
                     v->arme = e->type_bonus + 1;
                 }
-                jouer(CANAL_BONUS, e->son_bonus);
+                jouer_son(CANAL_BONUS, e->son_bonus);
                 trace_ecrire("bonus", "\"type\":%d", e->type_bonus);
                 e->type_bonus = BONUS_RAMASSE;
             } else {

@@ -2,6 +2,7 @@
 #include "core/ressources.h"
 
 #include "core/verification.h"
+#include "platform/audio.h"
 
 #include <SDL_image.h>
 #include <stdarg.h>
@@ -57,17 +58,23 @@ int son_disponible(void) {
 
 Mix_Chunk* charger_son(const char* chemin) {
     verifier_lisible(chemin);
-    if (!son_disponible()) return NULL;
-    Mix_Chunk* son = Mix_LoadWAV_RW(SDL_RWFromFile(chemin, "rb"), 1);
+    Mix_Chunk* son = son_disponible() ? Mix_LoadWAV_RW(SDL_RWFromFile(chemin, "rb"), 1) : creer_son_muet();
     if (!son) echec_fatal("cannot load %s: %s", chemin, Mix_GetError());
+    nommer_son(son, chemin);
     return son;
 }
 
 Mix_Music* charger_musique(const char* chemin) {
     verifier_lisible(chemin);
-    if (!son_disponible()) return NULL;
+    if (!son_disponible()) {
+        // Silent, but the music clock needs its length to tell when it would have ended.
+        Mix_Music* muette = creer_musique_muette();
+        nommer_musique(muette, chemin, duree_ogg_ms(chemin));
+        return muette;
+    }
     Mix_Music* musique = Mix_LoadMUS(chemin);
     if (!musique) echec_fatal("cannot load %s: %s", chemin, Mix_GetError());
+    nommer_musique(musique, chemin, duree_ogg_ms(chemin));
     return musique;
 }
 
@@ -95,8 +102,8 @@ void liberer_table(void* enregistrement, const EntreeRessource* table, int n) {
             case RES_IMAGE:
             case RES_IMAGE_CLE:
             case RES_BMP_CLE: SDL_FreeSurface((SDL_Surface*)*champ); break;
-            case RES_SON: Mix_FreeChunk((Mix_Chunk*)*champ); break;
-            case RES_MUSIQUE: Mix_FreeMusic((Mix_Music*)*champ); break;
+            case RES_SON: liberer_son((Mix_Chunk*)*champ); break;
+            case RES_MUSIQUE: liberer_musique((Mix_Music*)*champ); break;
         }
         *champ = NULL;
     }

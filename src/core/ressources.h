@@ -15,10 +15,13 @@ void echec_fatal(const char* format, ...) __attribute__((format(printf, 1, 2), n
 SDL_Surface* charger_image(const char* chemin, int avec_cle, Uint8 r, Uint8 g, Uint8 b);
 // The same through SDL_LoadBMP_RW(SDL_RWFromFile(chemin, "rb"), 1).
 SDL_Surface* charger_bmp(const char* chemin, int avec_cle, Uint8 r, Uint8 g, Uint8 b);
-// Mix_LoadWAV_RW(SDL_RWFromFile(chemin, "rb"), 1). Without an open audio device the file is
-// still checked but NULL is returned: the game then runs silently.
+// Mix_LoadWAV_RW(SDL_RWFromFile(chemin, "rb"), 1), named after its file (platform/audio.h).
+// Without an open audio device the file is still checked and a silent stand-in is returned:
+// the game then runs silently, and the trace still tells what it would play. Release with
+// liberer_son.
 Mix_Chunk* charger_son(const char* chemin);
-// Mix_LoadMUS(chemin), with the same rule as charger_son.
+// Mix_LoadMUS(chemin), with the same rules as charger_son; its length is remembered for the
+// music clock used without a device. Release with liberer_musique.
 Mix_Music* charger_musique(const char* chemin);
 // 1 when the audio device is open.
 int son_disponible(void);
@@ -34,6 +37,6 @@ typedef struct EntreeRessource {
 
 // Fills every field of `enregistrement` listed in `table`, in table order.
 void charger_table(void* enregistrement, const EntreeRessource* table, int n);
-// Frees every field listed in `table` (SDL_FreeSurface, Mix_FreeChunk, Mix_FreeMusic) and
+// Frees every field listed in `table` (SDL_FreeSurface, liberer_son, liberer_musique) and
 // sets it to NULL, so a field is never freed twice.
 void liberer_table(void* enregistrement, const EntreeRessource* table, int n);

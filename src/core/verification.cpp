@@ -7,6 +7,8 @@
 #include <string.h>
 #include <strings.h>
 
+#include <vector>
+
 namespace {
 
 uint32_t be32(const uint8_t* p) { return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3]; }
@@ -198,4 +200,33 @@ const char* verifier_fichier(const char* chemin, char* raison, size_t taille_rai
     if (!r) return NULL;
     snprintf(raison, taille_raison, "%s", r);
     return raison;
+}
+
+uint32_t duree_ogg_ms(const char* chemin) {
+    FILE* f = fopen(chemin, "rb");
+    if (!f) return 0;
+    uint8_t tete[27 + 255 + 30];
+    size_t n = fread(tete, 1, sizeof tete, f);
+    uint32_t frequence = 0;
+    if (n >= 27 && memcmp(tete, "OggS", 4) == 0) {
+        size_t corps = 27 + size_t(tete[26]);
+        if (n >= corps + 16 && tete[corps] == 1 && memcmp(tete + corps + 1, "vorbis", 6) == 0)
+            frequence = le32(tete + corps + 12);
+    }
+    // The last page lies within the last 64 KiB (a page is at most 65307 bytes).
+    fseek(f, 0, SEEK_END);
+    long taille = ftell(f);
+    long debut = taille > 65536 ? taille - 65536 : 0;
+    std::vector<uint8_t> queue(size_t(taille - debut));
+    fseek(f, debut, SEEK_SET);
+    size_t lus = fread(queue.data(), 1, queue.size(), f);
+    fclose(f);
+    if (!frequence || lus < 27) return 0;
+    for (size_t pos = lus - 27 + 1; pos-- > 0;) {
+        if (memcmp(queue.data() + pos, "OggS", 4) != 0) continue;
+        uint64_t granule = 0;
+        for (int i = 7; i >= 0; --i) granule = (granule << 8) | queue[pos + 6 + size_t(i)];
+        return uint32_t(granule * 1000 / frequence);
+    }
+    return 0;
 }

@@ -22,3 +22,8 @@ Verificateur verificateur_pour(const char* chemin);
 // otherwise writes the reason (including "cannot open: <system reason>" or "the file is
 // empty") into `raison` (of `taille_raison` bytes) and returns it.
 const char* verifier_fichier(const char* chemin, char* raison, size_t taille_raison);
+
+// How long a checked Ogg Vorbis file plays once, in milliseconds: the last page's granule
+// position (its sample count) over the identification header's sample rate, rounded down.
+// 0 when the file cannot be read or is not Ogg Vorbis.
+uint32_t duree_ogg_ms(const char* chemin);

@@ -9,6 +9,7 @@
 #include "core/calculs.h"
 #include "cutscene/personnage.h"
 #include "level/decor.h"
+#include "platform/audio.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "shell/cadence.h"
@@ -36,11 +37,7 @@ void* champ(const Histoire* h, RefRessource ref) {
 
 SDL_Surface* image(const Histoire* h, RefRessource ref) { return (SDL_Surface*)champ(h, ref); }
 
-// A music that could not be loaded (no audio device) is simply not started.
-void jouer_musique(const Histoire* h, RefRessource ref) {
-    Mix_Music* musique = (Mix_Music*)champ(h, ref);
-    if (musique) Mix_PlayMusic(musique, 0);
-}
+void lancer_musique(const Histoire* h, RefRessource ref) { jouer_musique((Mix_Music*)champ(h, ref), 0); }
 
 void plein_ecran(Histoire* h, SDL_Surface* surface) {
     if (surface) SDL_BlitSurface(surface, NULL, h->ecran, NULL);
@@ -146,10 +143,10 @@ void jouer_transition(Histoire* h, const Transition* t) {
         plateforme_afficher(h->ecran);
         attendre_cadence(&h->prochaine_image, h->periode);
     }
-    if (t->fondu > 0) Mix_FadeOutMusic(t->fondu);
+    if (t->fondu > 0) fondre_musique(t->fondu);
     if (t->pause > 0) plateforme_attendre((Uint32)t->pause);
     if (t->cadre_y >= 0) h->cadre_dialogue = creer_rect(0, t->cadre_y, 640, 200);
-    if (t->musique != AUCUNE) jouer_musique(h, t->musique);
+    if (t->musique != AUCUNE) lancer_musique(h, t->musique);
 }
 
 void ouvrir(Histoire* h, SDL_Surface* image_chargement) {
@@ -170,7 +167,7 @@ void ouvrir(Histoire* h, SDL_Surface* image_chargement) {
     plein_ecran(h, image(h, s->carte_titre));
     plateforme_afficher(h->ecran);
     plateforme_attendre(3000);
-    jouer_musique(h, s->premiere_musique);
+    lancer_musique(h, s->premiere_musique);
     h->saut = 0;
 }
 
@@ -204,13 +201,13 @@ void raconter_histoire(const Scenario* scenario, SDL_Surface* ecran, Uint32 peri
         if (!jouer_plan(&h, plan)) {
             // The skip sequence: the music fades while the story lets go of everything; freeing
             // a fading music waits for the rest of the fade.
-            Mix_FadeOutMusic(1000);
+            fondre_musique(1000);
             plateforme_attendre(500);
             fermer(&h);
             return;
         }
     }
-    if (scenario->fondu_fin > 0) Mix_FadeOutMusic(scenario->fondu_fin);
+    if (scenario->fondu_fin > 0) fondre_musique(scenario->fondu_fin);
     if (scenario->pause_fin > 0) plateforme_attendre((Uint32)scenario->pause_fin);
     fermer(&h);
 }

@@ -66,7 +66,7 @@ typedef struct Plan {
 typedef struct Transition {
     int avant_plan;       // the shot it precedes
     RefRessource image;   // shown with a flip and a pacing wait; AUCUNE: none
-    int fondu;            // Mix_FadeOutMusic over this many ms when above 0
+    int fondu;            // fondre_musique over this many ms when above 0
     int pause;            // ms waited
     RefRessource musique; // started once (loop count 0) after the pause; AUCUNE: none
     int cadre_y;          // new top of the dialogue box; -1: unchanged

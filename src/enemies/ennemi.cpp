@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "core/calculs.h"
+#include "platform/audio.h"
 #include "platform/plateforme.h"
 
 enum { CANAL_ETAPE = 3 };
@@ -142,7 +143,7 @@ void executer_programme(Ennemi* ennemi) {
     }
     if (ennemi->a_tire == 0) {
         for (int i = 0; i < NB_MODELES_TIR && etape->modeles_tir[i]; ++i) tirer_ennemi(ennemi, etape->modeles_tir[i]);
-        if (etape->son) Mix_PlayChannel(CANAL_ETAPE, etape->son, 0);
+        jouer_son(CANAL_ETAPE, etape->son);
         ennemi->a_tire = 1;
     }
 }

@@ -10,7 +10,8 @@
 #include "level/decor.h"
 #include "level/menu_haut.h"
 #include "level/ressources_niveau.h"
-#include "platform/enregistrement.h"
+#include "level/vue_monde.h"
+#include "platform/audio.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "shell/cadence.h"
@@ -185,14 +186,6 @@ static T* champ(void* ressources, size_t decalage) {
     return decalage == AUCUN_CHAMP ? NULL : *(T**)((char*)ressources + decalage);
 }
 
-// Without an audio device every sound and music is null: nothing is played then.
-static void jouer_son(int canal, Mix_Chunk* son) {
-    if (son) Mix_PlayChannel(canal, son, 0);
-}
-static void jouer_musique(Mix_Music* musique) {
-    if (musique) Mix_PlayMusic(musique, 0);
-}
-
 static void poser(SDL_Surface* image, int x, int y, SDL_Surface* ecran) {
     SDL_Rect position = creer_rect(x, y, 0, 0);
     SDL_BlitSurface(image, NULL, ecran, &position);
@@ -253,14 +246,12 @@ static void gerer_alerte(const DescriptionNiveau* d, void* a, Uint32 ecoule, int
         }
     }
     if (*phase == ALERTE_LANCER_MUSIQUE) {
-        jouer_musique(champ<Mix_Music>(a, c->musique_boss));
+        jouer_musique(champ<Mix_Music>(a, c->musique_boss), 0);
         *phase = ALERTE_MUSIQUE_BOSS;
     }
-    // Whether the music still plays depends on the audio device, not on the game: a replay
-    // must hand back what the recorded run found.
-    if (*phase == ALERTE_MUSIQUE_BOSS && victoire == 0 &&
-        lecture_externe(LECTURE_MUSIQUE_EN_COURS, Mix_PlayingMusic()) == 0)
-        jouer_musique(champ<Mix_Music>(a, c->musique_boss));
+    // Read only while the boss music is due to go on: each reading is part of a replay.
+    if (*phase == ALERTE_MUSIQUE_BOSS && victoire == 0 && musique_en_cours() == 0)
+        jouer_musique(champ<Mix_Music>(a, c->musique_boss), 0);
 }
 
 // The enemy the world brought into play last (the boss, by the boss time) is gone or beaten.
@@ -330,7 +321,7 @@ static void preparer_partie(Partie* p, int score_initial, SDL_Surface* image_cha
     p->compteur_bas = (int*)calloc(1, sizeof(int));
 
     plateforme_attendre(d->delai_depart);
-    jouer_musique(champ<Mix_Music>(p->a, c->musique));
+    jouer_musique(champ<Mix_Music>(p->a, c->musique), 0);
 
     for (int i = 0; i < d->nb_couches; ++i) {
         SDL_Rect r = d->couches[i].rect;
@@ -454,12 +445,14 @@ static int jouer_image(Partie* p) {
     if (p->victoire > 0 && ++p->victoire == FIN_VICTOIRE) p->fin = 1;
     if (ecoule >= d->moment_boss && p->victoire == 0 && boss_vaincu(p->monde)) {
         fixer_invincibilite(v, INVINCIBILITE_VICTOIRE);
-        Mix_FadeOutMusic(FONDU_MUSIQUE);
+        fondre_musique(FONDU_MUSIQUE);
         p->victoire = 1;
         trace_ecrire("boss_vaincu", "\"niveau\":%d,\"niveau_t\":%u,\"image\":%d", d->numero, (unsigned)ecoule,
                      p->images + 1);
     }
 
+    if (vue_monde_observee())
+        montrer_vue_monde(p->monde, d->numero, p->images + 1, p->en_retour, d->limite_bas, p->victoire);
     plateforme_afficher(p->ecran);
     ++p->images;
     attendre_cadence(&p->prochaine_image, p->periode);
@@ -470,11 +463,11 @@ static int jouer_image(Partie* p) {
 // Game over pause, quit pause, or the white victory screen; then the result.
 static void finir_partie(Partie* p, ResultatNiveau* resultat) {
     if (p->partie_perdue) {
-        Mix_FadeOutMusic(FONDU_MUSIQUE);
+        fondre_musique(FONDU_MUSIQUE);
         plateforme_attendre(3000);
         resultat->etat = -1;
     } else if (p->abandon) {
-        Mix_FadeOutMusic(FONDU_MUSIQUE);
+        fondre_musique(FONDU_MUSIQUE);
         plateforme_attendre(1000);
     } else {
         SDL_Surface* blanc = champ<SDL_Surface>(p->a, p->d->champs.blanc);

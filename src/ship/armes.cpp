@@ -6,6 +6,7 @@
 
 #include "core/calculs.h"
 #include "core/ressources.h"
+#include "platform/audio.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ int tirer_vaisseau(const Uint8* touches, Vaisseau* vaisseau, SDL_Surface* t1, SD
     if (arme < 0 || arme >= NB_ARMES) arme = 0;
     const Volee& volee = VOLEES[arme];
     for (int i = 0; i < volee.nb; ++i) lancer_modele(vaisseau, volee.tirs[i], 0, 0, images, impacts);
-    if (rafale == 0 && sons[arme]) Mix_PlayChannel(0, sons[arme], 0);
+    if (rafale == 0) jouer_son(0, sons[arme]);
     return 1;
 }
 

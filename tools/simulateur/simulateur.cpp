@@ -5,6 +5,7 @@
 //              [--entrees-hasard SEED [--duree-hasard MS]] [--mesures FILE] [--invincible]
 //              [--hasard-retour PCT] [--hasard-calme] [--sans-vagues] [--sauter-histoires]
 //              [--quitter-au-menu N] [--memoire] [--enregistrer FILE]
+//              [--pilote [--pilote-sortie FILE]]
 //   simulateur --rejouer FILE [--scene S] [--trace FILE] [--capture MS:FILE.png]... [--temps-max MS]
 //              [--mesures FILE] [--memoire]
 //   --invincible keeps the ship's invincibilite above 0 through every frame of the level
@@ -21,6 +22,8 @@
 //   --enregistrer FILE records the run as a replay; --rejouer FILE plays a replay back (the
 //   real game's or the simulator's) on the virtual clock, with the recorded input, clock and
 //   seed instead of a script, and runs the scene the replay names.
+//   --pilote flies the level scenes by itself from what each frame shows (see pilote.h);
+//   --pilote-sortie FILE writes its inputs as an --entrees script that plays the same run.
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
 #include <SDL.h>
 #include <stdio.h>
@@ -38,9 +41,11 @@
 #include "entrees.h"
 #include "hasard_entrees.h"
 #include "platform/enregistrement.h"
+#include "pilote.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "level/niveau.h"
+#include "level/vue_monde.h"
 #include "shell/jeu.h"
 #include "shell/rejeux.h"
 
@@ -63,6 +68,8 @@ struct Etat {
     int memoire = 0;
     long quitter_au_menu = 0;  // 0: never
     long nb_menus = 0;
+    Pilote* pilote = nullptr;
+    FILE* sortie_pilote = nullptr;
 };
 
 Etat g;
@@ -123,6 +130,8 @@ void resumer(const char* fin) {
 void sur_limite(uint32_t, void*) {
     resumer("stopped by --temps-max");
     if (g.trace) fclose(g.trace);
+    if (g.pilote) detruire_pilote(g.pilote);
+    if (g.sortie_pilote) fclose(g.sortie_pilote);
     exit(2);
 }
 
@@ -133,7 +142,7 @@ int usage(const char* raison) {
             "                  [--temps-max MS] [--entrees-hasard SEED [--duree-hasard MS]]\n"
             "                  [--mesures FILE] [--invincible] [--sans-vagues] [--hasard-retour PCT]\n"
             "                  [--hasard-calme] [--sauter-histoires] [--quitter-au-menu N] [--memoire]\n"
-            "                  [--enregistrer FILE]\n"
+            "                  [--enregistrer FILE] [--pilote [--pilote-sortie FILE]]\n"
             "       simulateur --rejouer FILE [--scene S] [--trace FILE] [--capture MS:FILE.png]...\n"
             "                  [--temps-max MS] [--mesures FILE] [--memoire]\n",
             raison);
@@ -155,12 +164,15 @@ int main(int argc, char** argv) {
     // Options that make the run something a replay cannot hold (they change the game, or
     // they script input, which a replay brings itself).
     std::string change_le_jeu, scripte;
+    int pilote = 0;
+    const char* pilote_sortie = nullptr;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         bool suivant = i + 1 < argc;
         if (a == "--invincible" || a == "--sans-vagues") change_le_jeu = a;
         if (a == "--entrees" || a == "--entrees-hasard" || a == "--graine" || a == "--sauter-histoires" ||
-            a == "--quitter-au-menu" || a == "--hasard-retour" || a == "--hasard-calme" || a == "--duree-hasard")
+            a == "--quitter-au-menu" || a == "--hasard-retour" || a == "--hasard-calme" || a == "--duree-hasard" ||
+            a == "--pilote")
             scripte = a;
         if (a == "--scene" && suivant) g.scene = argv[++i];
         else if (a == "--enregistrer" && suivant) enregistrer = argv[++i];
@@ -182,6 +194,8 @@ int main(int argc, char** argv) {
         } else if (a == "--hasard-calme") dosage.calme = 1;
         else if (a == "--sauter-histoires") g.sauter_histoires = 1;
         else if (a == "--memoire") g.memoire = 1;
+        else if (a == "--pilote") pilote = 1;
+        else if (a == "--pilote-sortie" && suivant) pilote_sortie = argv[++i];
         else if (a == "--quitter-au-menu" && suivant) {
             g.quitter_au_menu = atol(argv[++i]);
             if (g.quitter_au_menu < 1) return usage("--quitter-au-menu takes a count from 1");
@@ -213,6 +227,11 @@ int main(int argc, char** argv) {
         std::end(scenes))
         return usage("--scene is required and must name a scene");
 
+    if (pilote_sortie && !pilote) return usage("--pilote-sortie goes with --pilote");
+    // The pilot's inputs must be the run's only inputs, or its script would not replay the run.
+    if (pilote && (entrees || hasard_entrees >= 0)) return usage("--pilote takes no --entrees or --entrees-hasard");
+    if (pilote && g.scene != "niveau1" && g.scene != "niveau2") return usage("--pilote flies --scene niveau1 or niveau2");
+
     g.debut = std::chrono::steady_clock::now();
     g.dernier_flip = g.debut;
     plateforme_simuler((unsigned int)graine);
@@ -236,6 +255,16 @@ int main(int argc, char** argv) {
             return 1;
         }
         trace_ouvrir(g.trace);
+    }
+    if (pilote) {
+        if (pilote_sortie && !(g.sortie_pilote = fopen(pilote_sortie, "w"))) {
+            fprintf(stderr, "simulateur: cannot write %s\n", pilote_sortie);
+            return 1;
+        }
+        if (g.sortie_pilote)
+            fprintf(g.sortie_pilote, "# simulateur --pilote --scene %s --graine %lu\n", g.scene.c_str(), graine);
+        g.pilote = creer_pilote(g.sortie_pilote);
+        observer_vue_monde(pilote_sur_vue, g.pilote);
     }
     plateforme_observer_flips(sur_flip, nullptr);
     // Only when something needs it: an observer makes the game build its trace events.
@@ -268,6 +297,11 @@ int main(int argc, char** argv) {
     liberer_images_shell(&images);
 
     resumer("ended");
+    if (g.pilote) {
+        observer_vue_monde(nullptr, nullptr);
+        detruire_pilote(g.pilote);
+        if (g.sortie_pilote) fclose(g.sortie_pilote);
+    }
     if (g.mesures) fclose(g.mesures);
     trace_observer(nullptr, nullptr);
     if (g.trace) {

@@ -1,0 +1,155 @@
+// Sound effects and music through one door: names, the trace, the music clock (see audio.h).
+#include "platform/audio.h"
+
+#include <stdlib.h>
+
+#include <string>
+#include <unordered_map>
+
+#include "platform/enregistrement.h"
+#include "platform/plateforme.h"
+#include "platform/trace.h"
+
+namespace {
+
+struct Nom {
+    std::string chemin;
+    uint32_t duree_ms = 0;
+    int muet = 0;  // a stand-in: never handed to SDL_mixer
+};
+
+std::unordered_map<const void*, Nom> noms;
+
+// The music started last, as far as the game's own calls tell: without a device this is the
+// whole truth; with one it names the music in the events.
+struct EtatMusique {
+    const Mix_Music* courante = nullptr;
+    uint64_t fin = 0;  // platform-clock ms at which it stops; UINT64_MAX when it loops for ever
+    int fondu = 0;
+};
+EtatMusique musique;
+
+int peripherique_ouvert() {
+    int frequence, canaux;
+    Uint16 format;
+    return Mix_QuerySpec(&frequence, &format, &canaux) != 0;
+}
+
+const Nom* trouver(const void* p) {
+    auto i = noms.find(p);
+    return i == noms.end() ? nullptr : &i->second;
+}
+
+// Only real handles reach SDL_mixer, and only with a device open.
+int audible(const void* p) {
+    const Nom* n = trouver(p);
+    return peripherique_ouvert() && !(n && n->muet);
+}
+
+// The file as a JSON value.
+std::string json_fichier(const void* p) {
+    const Nom* n = trouver(p);
+    return n ? "\"" + n->chemin + "\"" : "null";
+}
+
+int musique_horloge_en_cours() {
+    return musique.courante && uint64_t(plateforme_maintenant()) < musique.fin;
+}
+
+void nommer(const void* p, const char* chemin, uint32_t duree_ms) {
+    if (!p) return;
+    Nom& n = noms[p];
+    n.chemin = chemin ? chemin : "";
+    n.duree_ms = duree_ms;
+}
+
+}  // namespace
+
+void nommer_son(Mix_Chunk* son, const char* chemin) { nommer(son, chemin, 0); }
+
+void nommer_musique(Mix_Music* m, const char* chemin, uint32_t duree_ms) { nommer(m, chemin, duree_ms); }
+
+Mix_Chunk* creer_son_muet(void) {
+    // A chunk without samples, in case anything ever reads its fields.
+    Mix_Chunk* c = (Mix_Chunk*)calloc(1, sizeof(Mix_Chunk));
+    c->volume = MIX_MAX_VOLUME;
+    noms[c].muet = 1;
+    return c;
+}
+
+Mix_Music* creer_musique_muette(void) {
+    // Mix_Music is opaque: the stand-in is a byte of our own that only this file ever touches.
+    Mix_Music* m = (Mix_Music*)calloc(1, 1);
+    noms[m].muet = 1;
+    return m;
+}
+
+void jouer_son(int canal, Mix_Chunk* son) {
+    if (!son) return;
+    if (audible(son)) Mix_PlayChannel(canal, son, 0);
+    if (trace_active()) trace_ecrire("son", "\"fichier\":%s,\"canal\":%d", json_fichier(son).c_str(), canal);
+}
+
+void jouer_musique(Mix_Music* m, int boucles) {
+    if (!m) return;
+    if (audible(m)) Mix_PlayMusic(m, boucles);
+    const Nom* n = trouver(m);
+    musique.courante = m;
+    musique.fondu = 0;
+    uint64_t duree = n ? n->duree_ms : 0;
+    musique.fin = boucles < 0 ? UINT64_MAX : uint64_t(plateforme_maintenant()) + duree * uint64_t(boucles + 1);
+    if (trace_active())
+        trace_ecrire("musique", "\"action\":\"play\",\"fichier\":%s,\"boucles\":%d", json_fichier(m).c_str(), boucles);
+}
+
+void fondre_musique(int ms) {
+    int en_cours = musique_en_cours();
+    if (peripherique_ouvert()) Mix_FadeOutMusic(ms);
+    if (en_cours && !musique.fondu && ms > 0) {
+        musique.fondu = 1;
+        uint64_t fin = uint64_t(plateforme_maintenant()) + uint64_t(ms);
+        if (fin < musique.fin) musique.fin = fin;
+    }
+    if (trace_active())
+        trace_ecrire("musique", "\"action\":\"fade\",\"fichier\":%s,\"ms\":%d",
+                     en_cours ? json_fichier(musique.courante).c_str() : "null", ms);
+}
+
+int musique_en_cours(void) {
+    // The answer depends on the audio device, not on the game: a replay hands back what the
+    // recorded run found.
+    return lecture_externe(LECTURE_MUSIQUE_EN_COURS,
+                           peripherique_ouvert() ? Mix_PlayingMusic() : musique_horloge_en_cours());
+}
+
+void liberer_son(Mix_Chunk* son) {
+    if (!son) return;
+    const Nom* n = trouver(son);
+    if (n && n->muet)
+        free(son);
+    else
+        Mix_FreeChunk(son);
+    noms.erase(son);
+}
+
+void liberer_musique(Mix_Music* m) {
+    if (!m) return;
+    if (trace_active()) trace_ecrire("musique", "\"action\":\"free\",\"fichier\":%s", json_fichier(m).c_str());
+    const Nom* n = trouver(m);
+    if (n && n->muet)
+        free(m);
+    else
+        Mix_FreeMusic(m);
+    if (musique.courante == m) musique = EtatMusique();
+    noms.erase(m);
+}
+
+const char* nom_son(const Mix_Chunk* son) {
+    const Nom* n = trouver(son);
+    return n ? n->chemin.c_str() : nullptr;
+}
+
+const char* nom_musique(const Mix_Music* m) {
+    const Nom* n = trouver(m);
+    return n ? n->chemin.c_str() : nullptr;
+}
