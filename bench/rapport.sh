@@ -38,7 +38,7 @@ echo "Running both levels without enemies..." >&2
 echo "Running the stories..." >&2
 ./simulateur --scene intro --mesures "$tmp/intro.txt" > /dev/null
 ./simulateur --scene interlude --mesures "$tmp/interlude.txt" > /dev/null
-./simulateur --scene presentation --entrees <(printf '12 RETURN down\n24 RETURN down\n') --mesures "$tmp/pres.txt" > /dev/null
+./simulateur --scene presentation --entrees <(printf '132 RETURN down\n288 RETURN down\n') --mesures "$tmp/pres.txt" > /dev/null
 
 echo "Running the baselines..." >&2
 "$run/mirage_bench" --benchmark_format=csv 2> /dev/null > "$tmp/bench.csv"
@@ -91,10 +91,10 @@ awk -v t=$((d1 + 138500)) '$1 >= t { printf "| Level 1 timeline to the boss (ene
 
 # A whole game on the level timelines alone (no enemies: each boss check finds its slot empty):
 # splash, intro, menu, level 1 won, interlude, level 2 won, menu, Escape.
-entrees_jeu="12 RETURN down
-24 RETURN down
-166000 RETURN down
-780000 ESCAPE down"
+entrees_jeu="132 RETURN down
+288 RETURN down
+166276 RETURN down
+780276 ESCAPE down"
 /usr/bin/time -v ./simulateur --scene jeu --sans-vagues --temps-max 900000 --entrees <(printf '%s\n' "$entrees_jeu") \
   > "$tmp/jeu.txt" 2> "$tmp/jeu_time.txt" || true
 mur=$(grep -m1 -o "[0-9.]* s wall" "$tmp/jeu.txt")
