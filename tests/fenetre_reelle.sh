@@ -19,6 +19,7 @@ done
 dossier="$1"; k_plein="$2"; k_fenetre="$3"; mode="${4:-complet}"
 sortie="$(mktemp -d)"
 pid=""
+raison=""
 
 # Ends the game if it still runs, on every way out of this script, failures included.
 arreter() {
@@ -76,39 +77,52 @@ fenetre_visible() {
 }
 
 # The screen shows, at scale $2, a canvas placed at ($3, $4) that is not blank, with nothing but
-# black around it: screenshot $1.
+# black around it: screenshot $1. Sets `raison` and returns 1 when it does not.
 canvas_a() {
   local nom="$1" k="$2" x="$3" y="$4" l=$((640 * $2)) h=$((480 * $2))
   local f="$sortie/$nom.png"
-  import -window root "$f" 2> /dev/null || echec "$nom: no screenshot"
+  import -window root "$f" 2> /dev/null || { raison="no screenshot"; return 1; }
   local ecart autour blocs
   ecart=$(convert "$f" -crop "${l}x${h}+${x}+${y}" +repage -colorspace Gray -format "%[fx:standard_deviation]" info:)
-  awk -v e="$ecart" 'BEGIN { exit !(e > 0.01) }' || echec "$nom: blank canvas ($ecart)"
+  awk -v e="$ecart" 'BEGIN { exit !(e > 0.01) }' || { raison="blank canvas ($ecart)"; return 1; }
   autour=$(convert "$f" -fill black -draw "rectangle $x,$y $((x + l - 1)),$((y + h - 1))" -colorspace Gray \
     -format "%[fx:maxima]" info:)
-  awk -v m="$autour" 'BEGIN { exit !(m == 0) }' || echec "$nom: the screen is not black around the canvas at $x,$y"
+  awk -v m="$autour" 'BEGIN { exit !(m == 0) }' || { raison="the screen is not black around the canvas at $x,$y"; return 1; }
   if [ "$k" -gt 1 ]; then
     # Whole-scale nearest neighbour: every k x k block is one colour, so sampling it down and
     # up again gives the same picture.
     convert "$f" -crop "${l}x${h}+${x}+${y}" +repage "$sortie/$nom-toile.png"
     convert "$sortie/$nom-toile.png" -sample "$((100 / k))%" -sample "${l}x${h}!" "$sortie/$nom-bloc.png"
     blocs=$(compare -metric AE "$sortie/$nom-toile.png" "$sortie/$nom-bloc.png" null: 2>&1)
-    [ "$blocs" = 0 ] || echec "$nom: the canvas is not scaled ${k}x pixel for pixel ($blocs pixels differ)"
+    [ "$blocs" = 0 ] || { raison="the canvas is not scaled ${k}x pixel for pixel ($blocs pixels differ)"; return 1; }
   fi
+}
+
+# The display of screenshot $1 must show window $2 at $3 (any: anywhere) and the canvas at
+# scale $4 placed at ($5, $6). A slow start (the sanitized build) gets a few seconds more.
+montre() {
+  local essai
+  for essai in $(seq 1 8); do
+    if ! fenetre_visible "$2" "$3"; then
+      raison="no $2 window at $3"
+    elif canvas_a "$1" "$4" "$5" "$6"; then
+      return 0
+    fi
+    sleep 0.5
+  done
+  echec "$1: $raison"
 }
 
 # Full screen: one window the size of the screen, the canvas centred at k_plein.
 plein_ecran() {
-  fenetre_visible "${ecran_l}x${ecran_h}" 0,0 || echec "$1: no full-screen window of ${ecran_l}x${ecran_h}"
-  canvas_a "$1" "$k_plein" $(((ecran_l - 640 * k_plein) / 2)) $(((ecran_h - 480 * k_plein) / 2))
+  montre "$1" "${ecran_l}x${ecran_h}" 0,0 "$k_plein" $(((ecran_l - 640 * k_plein) / 2)) $(((ecran_h - 480 * k_plein) / 2))
 }
 
 # The window: the canvas at k_fenetre, the window centred on the screen.
 fenetre() {
   local l=$((640 * k_fenetre)) h=$((480 * k_fenetre))
   local x=$(((ecran_l - l) / 2)) y=$(((ecran_h - h) / 2))
-  fenetre_visible "${l}x${h}" "$x,$y" || echec "$1: no ${l}x${h} window at $x,$y"
-  canvas_a "$1" "$k_fenetre" "$x" "$y"
+  montre "$1" "${l}x${h}" "$x,$y" "$k_fenetre" "$x" "$y"
 }
 
 # Sends signal $1 to the game, which must be gone within a second with status 128 + signal.
