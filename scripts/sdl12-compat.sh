@@ -14,7 +14,7 @@ if [ -e "$lib/libSDL-1.2.so.0" ]; then
 fi
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
-chmod 755 "$tmp"  # apt's download user writes there
+chmod a+rwx "$tmp"  # apt's download user writes there
 if ! (cd "$tmp" && apt-get download -qq libsdl1.2-compat) >&2; then
   # Without the package lists (or the network), a copy apt already fetched will do.
   cp /var/cache/apt/archives/libsdl1.2-compat_*.deb "$tmp/" 2> /dev/null ||

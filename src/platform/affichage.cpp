@@ -28,8 +28,6 @@ struct Affichage {
     int impose_largeur = 0, impose_hauteur = 0;
     int a_effacer = 0;  // flips left that blacken the whole display (after a mode change)
     int direct = 0;     // 1 when canvas and display share one 32-bit format: rows are copied by hand
-    Uint32* precedente = nullptr;  // the canvas as last shown, 640x480 (made once)
-    int precedente_valide = 0;     // 0 until a picture is shown in the current mode
 };
 
 Affichage aff;
@@ -111,7 +109,6 @@ SDL_Surface* regler_mode(int fenetre) {
     aff.page = centrer(v->w, v->h, echelle < 1 ? 1 : echelle);
     aff.video = v;
     aff.a_effacer = (v->flags & SDL_DOUBLEBUF) ? 2 : 1;  // both buffers of a page flip
-    aff.precedente_valide = 0;
     return v;
 }
 
@@ -125,45 +122,43 @@ void choisir_copie() {
     if (!aff.direct) aff.page = centrer(v->w, v->h, 1);
 }
 
-// The rows of the canvas that differ from the picture last shown, as [*premiere, *derniere]
-// (the whole canvas when the display was just set); 0 when nothing changed. The copy kept of
-// the last picture is brought up to date.
-int lignes_changees(int* premiere, int* derniere) {
-    const SDL_Surface* t = aff.toile;
-    const size_t octets = size_t(LARGEUR_TOILE) * 4;
-    auto ligne = [t](int y) { return (const Uint8*)t->pixels + y * t->pitch; };
-    auto copie = [](int y) { return (Uint8*)aff.precedente + size_t(y) * LARGEUR_TOILE * 4; };
-    int haut = 0, bas = HAUTEUR_TOILE - 1;
-    if (aff.precedente_valide) {
-        while (haut < HAUTEUR_TOILE && memcmp(ligne(haut), copie(haut), octets) == 0) ++haut;
-        if (haut == HAUTEUR_TOILE) return 0;
-        while (bas > haut && memcmp(ligne(bas), copie(bas), octets) == 0) --bas;
-    }
-    for (int y = haut; y <= bas; ++y) memcpy(copie(y), ligne(y), octets);
-    aff.precedente_valide = 1;
-    *premiere = haut;
-    *derniere = bas;
-    return 1;
-}
-
-// Canvas rows [premiere, derniere] onto the display. Each canvas pixel becomes an echelle x
-// echelle block: one display row is widened from the canvas row, the echelle - 1 rows below it
-// are copies of it.
-void poser_toile(int premiere, int derniere) {
+// Canvas rows onto the display. Each canvas pixel becomes an echelle x echelle block: one
+// display row is widened from the canvas row, the echelle - 1 rows below it are copies of it.
+// With `seulement_changees`, a row whose display row already shows it is left alone: the
+// display is read back (a plain memory surface), so no copy of the last picture is kept.
+// Returns the rows drawn as [*premiere, *derniere], or 0 when none was.
+int poser_toile(int seulement_changees, int* premiere, int* derniere) {
     SDL_Surface *t = aff.toile, *v = aff.video;
     const MiseEnPage& p = aff.page;
+    *premiere = 0;
+    *derniere = HAUTEUR_TOILE - 1;
     if (!aff.direct) {
         SDL_Rect ou = {Sint16(p.x), Sint16(p.y), 0, 0};
         SDL_BlitSurface(t, NULL, v, &ou);
-        return;
+        return 1;
     }
-    if (SDL_MUSTLOCK(v) && SDL_LockSurface(v) < 0) return;
+    if (SDL_MUSTLOCK(v) && SDL_LockSurface(v) < 0) return 0;
     const int k = p.echelle;
     const size_t octets_ligne = size_t(LARGEUR_TOILE) * size_t(k) * 4;
     Uint8* haut = (Uint8*)v->pixels + p.y * v->pitch + p.x * 4;
-    for (int y = premiere; y <= derniere; ++y) {
+    int n = 0;
+    for (int y = 0; y < HAUTEUR_TOILE; ++y) {
         const Uint32* s = (const Uint32*)((const Uint8*)t->pixels + y * t->pitch);
         Uint8* d = haut + size_t(y) * size_t(k) * v->pitch;
+        if (seulement_changees) {
+            int pareille;
+            if (k == 1) {
+                pareille = memcmp(d, s, octets_ligne) == 0;
+            } else {
+                const Uint32* d32 = (const Uint32*)d;
+                int x = 0;
+                while (x < LARGEUR_TOILE && d32[x * k] == s[x]) ++x;
+                pareille = x == LARGEUR_TOILE;
+            }
+            if (pareille) continue;
+        }
+        if (n++ == 0) *premiere = y;
+        *derniere = y;
         if (k == 1) {
             memcpy(d, s, octets_ligne);
             continue;
@@ -179,6 +174,7 @@ void poser_toile(int premiere, int derniere) {
         for (int r = 1; r < k; ++r) memcpy(d + r * v->pitch, d, octets_ligne);
     }
     if (SDL_MUSTLOCK(v)) SDL_UnlockSurface(v);
+    return n > 0;
 }
 
 }  // namespace
@@ -207,8 +203,7 @@ SDL_Surface* affichage_ouvrir(void) {
         int bpp4 = f->BytesPerPixel == 4;
         aff.toile = SDL_CreateRGBSurface(SDL_SWSURFACE, LARGEUR_TOILE, HAUTEUR_TOILE, 32, bpp4 ? f->Rmask : 0xFF0000,
                                          bpp4 ? f->Gmask : 0xFF00, bpp4 ? f->Bmask : 0xFF, 0);
-        aff.precedente = (Uint32*)malloc(size_t(LARGEUR_TOILE) * HAUTEUR_TOILE * 4);
-        if (!aff.toile || !aff.precedente) return NULL;
+        if (!aff.toile) return NULL;
     }
     choisir_copie();
     return aff.toile;
@@ -241,22 +236,20 @@ int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre) {
     }
     *montre = v;
     const MiseEnPage& p = aff.page;
-    // A page flip shows a back buffer that holds an older picture, and after a mode change the
-    // borders must be blackened: both redraw and show everything.
-    if ((v->flags & SDL_DOUBLEBUF) || aff.a_effacer > 0 || !aff.direct) {
+    // A page flip shows a back buffer that holds an older picture, video memory is slow to read
+    // back, and after a mode change the borders must be blackened: these redraw and show all.
+    int premiere, derniere;
+    if ((v->flags & (SDL_DOUBLEBUF | SDL_HWSURFACE)) || aff.a_effacer > 0 || !aff.direct) {
         if (aff.a_effacer > 0) {
             SDL_FillRect(v, NULL, SDL_MapRGB(v->format, 0, 0, 0));
             --aff.a_effacer;
         }
-        aff.precedente_valide = 0;
-        poser_toile(0, HAUTEUR_TOILE - 1);
+        poser_toile(0, &premiere, &derniere);
         return SDL_Flip(v);
     }
     // Otherwise only the rows that changed are scaled and sent to the screen: a still picture
     // (the splash, the menu between blinks, a story's pause) costs a comparison and no update.
-    int premiere, derniere;
-    if (!lignes_changees(&premiere, &derniere)) return 0;
-    poser_toile(premiere, derniere);
+    if (!poser_toile(1, &premiere, &derniere)) return 0;
     SDL_UpdateRect(v, p.x, p.y + premiere * p.echelle, Uint32(LARGEUR_TOILE * p.echelle),
                    Uint32((derniere - premiere + 1) * p.echelle));
     return 0;
