@@ -38,7 +38,7 @@ echo "Running both levels without enemies..." >&2
 echo "Running the stories..." >&2
 ./simulateur --scene intro --mesures "$tmp/intro.txt" > /dev/null
 ./simulateur --scene interlude --mesures "$tmp/interlude.txt" > /dev/null
-./simulateur --scene presentation --entrees <(printf '12 RETURN down\n24 RETURN down\n') --mesures "$tmp/pres.txt" > /dev/null
+./simulateur --scene presentation --entrees <(printf '132 RETURN down\n288 RETURN down\n') --mesures "$tmp/pres.txt" > /dev/null
 
 echo "Running the baselines..." >&2
 "$run/mirage_bench" --benchmark_format=csv 2> /dev/null > "$tmp/bench.csv"
@@ -91,10 +91,10 @@ awk -v t=$((d1 + 138500)) '$1 >= t { printf "| Level 1 timeline to the boss (ene
 
 # A whole game on the level timelines alone (no enemies: each boss check finds its slot empty):
 # splash, intro, menu, level 1 won, interlude, level 2 won, menu, Escape.
-entrees_jeu="12 RETURN down
-24 RETURN down
-166000 RETURN down
-780000 ESCAPE down"
+entrees_jeu="132 RETURN down
+288 RETURN down
+166276 RETURN down
+780276 ESCAPE down"
 /usr/bin/time -v ./simulateur --scene jeu --sans-vagues --temps-max 900000 --entrees <(printf '%s\n' "$entrees_jeu") \
   > "$tmp/jeu.txt" 2> "$tmp/jeu_time.txt" || true
 mur=$(grep -m1 -o "[0-9.]* s wall" "$tmp/jeu.txt")
@@ -107,3 +107,46 @@ echo "| Peak resident memory: whole game / level 1 with its enemies | ${pic} MiB
 debut=$(date +%s.%N)
 "$build/assetgen" "$tmp/pack" > /dev/null
 echo "| Asset pack generation | $(awk -v a="$debut" -v b="$(date +%s.%N)" "BEGIN { printf \"%.1f\", b - a }") s |"
+echo
+
+# The level 1 baseline frame (bands scrolling, top bar, flip) full screen on larger desktops,
+# where the flip scales the canvas, on both SDL 1.2 libraries: with the dummy driver (the
+# game's own work and the library's) and, under Xvfb, with X11 (the upload to the X server too,
+# each desktop on a screen of its size). A still picture shows what a frame costs when no row
+# changed.
+compat="$("$racine/scripts/sdl12-compat.sh" "$build/sdl12-compat" 2> /dev/null || true)"
+echo "Running the full-screen benchmarks..." >&2
+filtre='BM_base_niveau1$|BM_plein_ecran'
+# median and p99 (µs) of benchmark $2 in CSV file $1
+valeur() {
+  awk -F, -v n="\"$2\"" 'NR == 1 { for (i = 1; i <= NF; ++i) { gsub(/"/, "", $i); col[$i] = i } }
+    $1 == n { printf "%.3f / %.3f", $col["mediane_us"] / 1000, $col["p99_us"] / 1000 }' "$1"
+}
+"$run/mirage_bench" --benchmark_format=csv --benchmark_filter="$filtre" 2> /dev/null > "$tmp/pe_c.csv"
+[ -n "$compat" ] && LD_LIBRARY_PATH="$compat" "$run/mirage_bench" --benchmark_format=csv \
+  --benchmark_filter="$filtre" 2> /dev/null > "$tmp/pe_z.csv"
+x11() {  # CSV of benchmark $1 under an Xvfb screen $2, library path $3, into $4
+  LD_LIBRARY_PATH="$3" SDL_VIDEODRIVER=x11 xvfb-run -a -n 180 -s "-noreset -screen 0 $2x24" \
+    "$run/mirage_bench" --benchmark_format=csv --benchmark_filter="$1\$" 2> /dev/null > "$4" || true
+}
+if command -v xvfb-run > /dev/null; then
+  for cas in "BM_base_niveau1 640x480" "BM_plein_ecran_niveau1_1366x768 1366x768" \
+             "BM_plein_ecran_niveau1_1920x1080 1920x1080" "BM_plein_ecran_niveau1_3840x2160 3840x2160" \
+             "BM_plein_ecran_image_fixe_1920x1080 1920x1080"; do
+    read -r nom ecran <<< "$cas"
+    x11 "$nom" "$ecran" "" "$tmp/x_c_$nom.csv"
+    [ -n "$compat" ] && x11 "$nom" "$ecran" "$compat" "$tmp/x_z_$nom.csv"
+  done
+fi
+echo "| Frame, full screen (median / p99, ms) | classic, dummy | sdl12-compat, dummy | classic, X11 | sdl12-compat, X11 |"
+echo "|---|---|---|---|---|"
+for cas in "BM_base_niveau1|Level 1 baseline, 640x480 (1x)" \
+           "BM_plein_ecran_niveau1_1366x768|Level 1 baseline, 1366x768 (1x centred)" \
+           "BM_plein_ecran_niveau1_1920x1080|Level 1 baseline, 1920x1080 (2x)" \
+           "BM_plein_ecran_niveau1_3840x2160|Level 1 baseline, 3840x2160 (4x)" \
+           "BM_plein_ecran_image_fixe_1920x1080|Still picture, 1920x1080 (2x)"; do
+  nom="${cas%%|*}"
+  echo "| ${cas#*|} | $(valeur "$tmp/pe_c.csv" "$nom") | $([ -n "$compat" ] && valeur "$tmp/pe_z.csv" "$nom") |" \
+       "$([ -f "$tmp/x_c_$nom.csv" ] && valeur "$tmp/x_c_$nom.csv" "$nom") |" \
+       "$([ -f "$tmp/x_z_$nom.csv" ] && valeur "$tmp/x_z_$nom.csv" "$nom") |"
+done

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, generating the data and testing need.
-# Uses sudo when not root. Safe to run again: packages already there are kept.
+# Installs the Debian 12 packages that building, generating the data and testing need, SDL2
+# among them for the test run on sdl12-compat (which scripts/sdl12-compat.sh unpacks into the
+# build directory, never installs). Uses sudo when not root. Safe to run again: packages
+# already there are kept.
 set -euo pipefail
 paquets=(
   build-essential cmake pkg-config
@@ -9,17 +11,22 @@ paquets=(
   fonts-dejavu-core fonts-terminus espeak-ng
   googletest libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick time
+  libsdl2-2.0-0
 )
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
 done
-if [ ${#manquants[@]} -eq 0 ]; then
+# The package lists must know libsdl1.2-compat for scripts/sdl12-compat.sh to download it.
+listes_a_jour=1
+apt-cache show libsdl1.2-compat > /dev/null 2>&1 || listes_a_jour=0
+if [ ${#manquants[@]} -eq 0 ] && [ "$listes_a_jour" -eq 1 ]; then
   echo "All required packages are installed."
   exit 0
 fi
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-echo "Installing: ${manquants[*]}"
 "${sudo_cmd[@]}" apt-get update -qq
+[ ${#manquants[@]} -eq 0 ] && exit 0
+echo "Installing: ${manquants[*]}"
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"

@@ -1,56 +1,193 @@
 #!/usr/bin/env bash
-# The real game in a real window: under Xvfb, driven by xdotool through splash, intro (skipped),
-# title menu, a few seconds of level 1 (switched to the 1280x960 window by F11 and back to full
-# screen by Alt+Enter), Escape back to the menu and Escape to quit. Checks the exit status, the
-# display's size after each switch, and that screenshots along the way are not blank.
-# Usage: fenetre_reelle.sh RUN_DIR   (called by ctest inside xvfb-run)
+# The real game on a real X display (Xvfb), driven by xdotool. Checks that full screen shows the
+# canvas at the expected whole scale, centred on black, that F11 opens a centred window at the
+# expected scale and Alt+Enter goes back, that screenshots along the way are not blank, that
+# Escape quits with status 0, and that SIGINT, SIGTERM and SIGHUP end the game within a second
+# with status 128 + the signal.
+# Usage: fenetre_reelle.sh RUN_DIR FULL_SCREEN_SCALE WINDOW_SCALE [complet|court]
+#   complet: splash, intro, menu, level (switched to the window and back), menu, Escape; then
+#            Ctrl+C (SIGINT) in the splash, the intro, the menu and a level, one run each.
+#   court:   the splash in full screen, the window and back, SIGTERM; SIGHUP in a second run.
+# Called by ctest inside xvfb-run; LD_LIBRARY_PATH chooses the SDL 1.2 library, and when
+# MIRAGE_SDL_ATTENDUE is set the library the game loaded must lie under that directory.
 set -u
-dossier="$1"
+for outil in import convert compare xdotool; do
+  command -v "$outil" > /dev/null ||
+    { echo "FAIL: $outil is missing (ImageMagick and xdotool; scripts/installer-dependances.sh installs them)"; exit 1; }
+done
+[ $# -ge 3 ] || { echo "usage: $0 RUN_DIR FULL_SCREEN_SCALE WINDOW_SCALE [complet|court]"; exit 1; }
+dossier="$1"; k_plein="$2"; k_fenetre="$3"; mode="${4:-complet}"
 sortie="$(mktemp -d)"
-trap 'rm -rf "$sortie"' EXIT
-cd "$dossier"
-./mirage > "$sortie/mirage.log" 2>&1 &
-pid=$!
+pid=""
+raison=""
 
-non_vide() {  # a screenshot whose pixels are not all the same colour
-  import -window root "$sortie/$1.png" 2>/dev/null || return 1
-  local ecart
-  ecart=$(convert "$sortie/$1.png" -colorspace Gray -format "%[fx:standard_deviation]" info: 2>/dev/null)
-  awk -v e="$ecart" 'BEGIN { exit !(e > 0.01) }' || { echo "blank screenshot: $1 ($ecart)"; return 1; }
+# Ends the game if it still runs, on every way out of this script, failures included.
+arreter() {
+  [ -n "$pid" ] || return 0
+  kill -TERM "$pid" 2> /dev/null
+  for _ in $(seq 1 20); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
+  kill -KILL "$pid" 2> /dev/null
+  wait "$pid" 2> /dev/null
+  pid=""
 }
-touche() { xdotool key --clearmodifiers "$1"; }
-# 1 when one of the visible windows has the size $1 (e.g. 1280x960).
-taille_visible() {
+trap 'arreter; rm -rf "$sortie"' EXIT
+trap 'exit 1' INT TERM HUP
+
+echec() {
+  echo "FAIL ($mode, ${LD_LIBRARY_PATH:-classic library}): $1"
   local w
-  for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-    xdotool getwindowgeometry "$w" 2>/dev/null | grep -q "Geometry: $1\$" && return 0
+  for w in $(xdotool search --onlyvisible --name "" 2> /dev/null); do
+    echo "visible window $w: $(xdotool getwindowgeometry "$w" 2> /dev/null | tail -n +2 | tr -s ' \n' ' ')"
+  done
+  cat "$sortie/mirage.log" 2> /dev/null
+  exit 1
+}
+
+read -r ecran_l ecran_h < <(xdotool getdisplaygeometry)
+
+# Starts the game. A background job of a script starts with SIGINT ignored, and the game leaves
+# ignored signals alone (nohup), so the signals it must answer are given their default first.
+lancer() {
+  (cd "$dossier" && exec env --default-signal=INT,TERM,HUP ./mirage) > "$sortie/mirage.log" 2>&1 &
+  pid=$!
+  sleep 2
+  kill -0 "$pid" 2> /dev/null || echec "the game did not start"
+  local sdl
+  sdl=$(grep -o '/[^ ]*libSDL-1\.2\.so[^ ]*' "/proc/$pid/maps" | head -1)
+  if [ -n "${MIRAGE_SDL_ATTENDUE:-}" ]; then
+    case "$sdl" in "$MIRAGE_SDL_ATTENDUE"/*) ;; *) echec "the game loaded $sdl, not the library under $MIRAGE_SDL_ATTENDUE" ;; esac
+  fi
+}
+
+touche() { xdotool key --clearmodifiers "$1"; }
+
+# A visible window of geometry $1 (e.g. 1280x960) at position $2 (e.g. 320,60, or any); the root
+# window, the size of the screen, does not count.
+racine=$(xdotool search --maxdepth 0 --name "" 2> /dev/null | head -1)
+fenetre_visible() {
+  local w info
+  for w in $(xdotool search --onlyvisible --name "" 2> /dev/null); do
+    [ "$w" = "$racine" ] && continue
+    info=$(xdotool getwindowgeometry "$w" 2> /dev/null)
+    grep -q "Geometry: $1\$" <<< "$info" || continue
+    [ "$2" = any ] && return 0
+    grep -q "Position: $2 " <<< "$info" && return 0
   done
   return 1
 }
-echec() { echo "FAIL: $1"; kill "$pid" 2>/dev/null; cat "$sortie/mirage.log"; exit 1; }
 
-sleep 2
-non_vide splash || echec "splash"
-touche Return; sleep 0.5; touche Return
+# The screen shows, at scale $2, a canvas placed at ($3, $4) that is not blank, with nothing but
+# black around it: screenshot $1. Sets `raison` and returns 1 when it does not.
+canvas_a() {
+  local nom="$1" k="$2" x="$3" y="$4" l=$((640 * $2)) h=$((480 * $2))
+  local f="$sortie/$nom.png"
+  import -window root "$f" 2> /dev/null || { raison="no screenshot"; return 1; }
+  local ecart autour blocs
+  ecart=$(convert "$f" -crop "${l}x${h}+${x}+${y}" +repage -colorspace Gray -format "%[fx:standard_deviation]" info:)
+  awk -v e="$ecart" 'BEGIN { exit !(e > 0.01) }' || { raison="blank canvas ($ecart)"; return 1; }
+  autour=$(convert "$f" -fill black -draw "rectangle $x,$y $((x + l - 1)),$((y + h - 1))" -colorspace Gray \
+    -format "%[fx:maxima]" info:)
+  awk -v m="$autour" 'BEGIN { exit !(m == 0) }' || { raison="the screen is not black around the canvas at $x,$y"; return 1; }
+  if [ "$k" -gt 1 ]; then
+    # Whole-scale nearest neighbour: every k x k block is one colour, so sampling it down and
+    # up again gives the same picture.
+    convert "$f" -crop "${l}x${h}+${x}+${y}" +repage "$sortie/$nom-toile.png"
+    convert "$sortie/$nom-toile.png" -sample "$((100 / k))%" -sample "${l}x${h}!" "$sortie/$nom-bloc.png"
+    blocs=$(compare -metric AE "$sortie/$nom-toile.png" "$sortie/$nom-bloc.png" null: 2>&1)
+    [ "$blocs" = 0 ] || { raison="the canvas is not scaled ${k}x pixel for pixel ($blocs pixels differ)"; return 1; }
+  fi
+}
+
+# The display of screenshot $1 must show window $2 at $3 (any: anywhere) and the canvas at
+# scale $4 placed at ($5, $6). A slow start (the sanitized build) gets a few seconds more.
+montre() {
+  local essai
+  for essai in $(seq 1 8); do
+    if ! fenetre_visible "$2" "$3"; then
+      raison="no $2 window at $3"
+    elif canvas_a "$1" "$4" "$5" "$6"; then
+      return 0
+    fi
+    sleep 0.5
+  done
+  echec "$1: $raison"
+}
+
+# Full screen: one window the size of the screen, the canvas centred at k_plein.
+plein_ecran() {
+  montre "$1" "${ecran_l}x${ecran_h}" 0,0 "$k_plein" $(((ecran_l - 640 * k_plein) / 2)) $(((ecran_h - 480 * k_plein) / 2))
+}
+
+# The window: the canvas at k_fenetre, the window centred on the screen.
+fenetre() {
+  local l=$((640 * k_fenetre)) h=$((480 * k_fenetre))
+  local x=$(((ecran_l - l) / 2)) y=$(((ecran_h - h) / 2))
+  montre "$1" "${l}x${h}" "$x,$y" "$k_fenetre" "$x" "$y"
+}
+
+# Sends signal $1 to the game, which must be gone within a second with status 128 + signal.
+finir_par() {
+  local numero statut
+  numero=$(kill -l "$1")
+  kill -s "$1" "$pid"
+  for _ in $(seq 1 10); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2> /dev/null && echec "SIG$1 $2: the game still runs a second later"
+  wait "$pid"
+  statut=$?
+  pid=""
+  [ "$statut" -eq $((128 + numero)) ] || echec "SIG$1 $2: exit status $statut, not $((128 + numero))"
+}
+
+basculer_et_revenir() {
+  touche F11; sleep 1.5
+  fenetre "$1 in the window"
+  fenetre_visible "${ecran_l}x${ecran_h}" any && echec "$1: a full-screen window is still shown beside the window"
+  touche alt+Return; sleep 1.5
+  fenetre_visible "$((640 * k_fenetre))x$((480 * k_fenetre))" any && echec "$1: Alt+Enter did not leave the window"
+  plein_ecran "$1 back in full screen"
+}
+
+passer_presentation() { touche Return; sleep 0.5; touche Return; }
+
+if [ "$mode" = court ]; then
+  lancer
+  plein_ecran splash
+  basculer_et_revenir splash
+  finir_par TERM "on the splash"
+  lancer
+  finir_par HUP "on the splash"
+  echo "real display run ($mode, ${ecran_l}x${ecran_h}): passed"
+  exit 0
+fi
+
+lancer
+plein_ecran splash
+passer_presentation
 sleep 8                     # loading picture and title card of the intro, then shot 1
-non_vide intro || echec "intro"
+plein_ecran intro
 touche Escape; sleep 3      # the skip fades the music and releases the story
-non_vide menu || echec "menu"
+plein_ecran menu
 touche Return; sleep 7      # level 1: loading, start delay, entry run, some play
-non_vide niveau || echec "level 1"
-touche F11; sleep 1.5
-taille_visible 1280x960 || echec "F11 did not open the 1280x960 window"
-non_vide fenetre || echec "level 1 in the window"
-touche alt+Return; sleep 1.5
-taille_visible 1280x960 && echec "Alt+Enter did not go back to full screen"
-taille_visible 640x480 || echec "no 640x480 display after Alt+Enter"
-non_vide plein_ecran || echec "level 1 back in full screen"
+plein_ecran niveau
+basculer_et_revenir "level 1"
 touche Escape; sleep 3
-non_vide menu2 || echec "menu after the level"
+plein_ecran "menu after the level"
 touche Escape
-for _ in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
-kill -0 "$pid" 2>/dev/null && echec "the game did not quit on Escape"
+for _ in $(seq 1 20); do kill -0 "$pid" 2> /dev/null || break; sleep 0.5; done
+kill -0 "$pid" 2> /dev/null && echec "the game did not quit on Escape"
 wait "$pid"
 statut=$?
-[ "$statut" -eq 0 ] || echec "exit status $statut"
-echo "real window run: passed"
+pid=""
+[ "$statut" -eq 0 ] || echec "exit status $statut after Escape"
+
+# Ctrl+C in each kind of scene: the splash's loop, the intro's opening pause, the menu's
+# quarter-second wait, a level's paced frames.
+lancer
+finir_par INT "on the splash"
+lancer; passer_presentation; sleep 1
+finir_par INT "in the intro's opening"
+lancer; passer_presentation; sleep 8; touche Escape; sleep 3
+finir_par INT "on the menu"
+lancer; passer_presentation; sleep 8; touche Escape; sleep 3; touche Return; sleep 7
+finir_par INT "in level 1"
+echo "real display run ($mode, ${ecran_l}x${ecran_h}): passed"

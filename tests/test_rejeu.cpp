@@ -178,10 +178,10 @@ TEST(Rejeu, TheDataFingerprintCoversEveryFileOfThePack) {
 // Splash, intro skipped, menu, level 1 with fire, steering and a weapon change, Escape back to
 // the menu and Escape to quit.
 const char* const PARTIE =
-    "12 RETURN down\n14 RETURN up\n30 RETURN down\n32 RETURN up\n7000 ESCAPE down\n7020 ESCAPE up\n"
-    "12000 RETURN down\n12030 RETURN up\n16000 g down\n16000 UP down\n16500 UP up\n17000 f down\n17010 f up\n"
-    "20000 RIGHT down\n21000 RIGHT up\n21500 d down\n21510 d up\n26000 g up\n26000 ESCAPE down\n26020 ESCAPE up\n"
-    "32000 ESCAPE down\n32020 ESCAPE up\n";
+    "132 RETURN down\n134 RETURN up\n288 RETURN down\n290 RETURN up\n7276 ESCAPE down\n7296 ESCAPE up\n"
+    "12276 RETURN down\n12306 RETURN up\n16276 g down\n16276 UP down\n16776 UP up\n17276 f down\n17286 f up\n"
+    "20276 RIGHT down\n21276 RIGHT up\n21776 d down\n21786 d up\n26276 g up\n26276 ESCAPE down\n26296 ESCAPE up\n"
+    "32276 ESCAPE down\n32296 ESCAPE up\n";
 
 // The file's frames as this test reads them: [start, end) of each, CRC included.
 std::vector<std::pair<size_t, size_t>> trames(const std::string& o, size_t debut) {

@@ -31,17 +31,20 @@ struct ImagesTest {
 
 }  // namespace
 
-TEST(Presentation, ReturnIsIgnoredDuringTheFirstElevenFramesOfEachPicture) {
+// The splash is paced to 13 ms: frame k (from 0, over both pictures) flips at 13 k - 12 and
+// reads its events at 13 k - 11 (frame 0 at 0 and 1).
+TEST(Presentation, ReturnIsIgnoredDuringTheFirstElevenFramesOfEachPictureAndFramesArePaced) {
     SDL_Surface* ecran = ecran_de_test();
     ImagesTest im;
     plateforme_simuler(1);
-    // Frame k of a picture reads the events due at k + 1: a press at 11 meets frame 10.
-    plateforme_script_touche(11, SDLK_RETURN, 1);
-    plateforme_script_touche(12, SDLK_RETURN, 1);  // frame 11: first picture done
-    plateforme_script_touche(20, SDLK_RETURN, 1);  // frame 7 of the second picture: ignored
-    plateforme_script_touche(30, SDLK_RETURN, 1);  // frame 17 of the second picture
+    plateforme_script_touche(119, SDLK_RETURN, 1);  // frame 10: ignored
+    plateforme_script_touche(132, SDLK_RETURN, 1);  // frame 11: first picture done
+    plateforme_script_touche(150, SDLK_RETURN, 1);  // frame 1 of the second picture: ignored
+    plateforme_script_touche(275, SDLK_RETURN, 1);  // its frame 10: ignored
+    plateforme_script_touche(300, SDLK_RETURN, 1);  // its frame 12
     EXPECT_EQ(afficher_presentation(ecran, im.premiere, im.seconde), 1);
-    EXPECT_EQ(plateforme_nb_flips(), 12u + 18u);
+    EXPECT_EQ(plateforme_nb_flips(), 12u + 13u);
+    EXPECT_EQ(plateforme_ticks(), 13u * 24 + 1);  // the last frame's slot is waited out too
 }
 
 TEST(Presentation, EscapeDoesNothingAndWindowCloseEndsOnlyThePicture) {
@@ -49,10 +52,10 @@ TEST(Presentation, EscapeDoesNothingAndWindowCloseEndsOnlyThePicture) {
     ImagesTest im;
     plateforme_simuler(1);
     plateforme_script_touche(20, SDLK_ESCAPE, 1);
-    plateforme_script_quitter(40);  // frame 39 ends the first picture
-    plateforme_script_quitter(41);  // frame 0 of the second picture ends it
+    plateforme_script_quitter(40);  // read by frame 4, which ends the first picture
+    plateforme_script_quitter(50);  // frame 0 of the second picture ends it
     afficher_presentation(ecran, im.premiere, im.seconde);
-    EXPECT_EQ(plateforme_nb_flips(), 41u);
+    EXPECT_EQ(plateforme_nb_flips(), 6u);
 }
 
 // Pass k of the menu flips at 251 k, reads its events at 251 k + 1, then waits 250 ms.
@@ -154,11 +157,12 @@ TEST(Sequence, OnlyAWonLevelOneLeadsToTheInterludeAndLevelTwoThenTheMenuComesBac
 }
 
 TEST(Sequence, WholeGameWithTheSimulatorEndsOnTheMenu) {
-    // Return on each splash picture (frames 11), then window close wherever the game is: every
-    // scene ends on it, and the last one to see it is the menu, which ends the game.
+    // Return on each splash picture (frames 11, the splash ends at 300), then window close
+    // wherever the game is: every scene ends on it, and the last one to see it is the menu,
+    // which ends the game.
     RunSimulateur r = lancer_simulateur("--scene jeu --temps-max 900000",
-                                        "12 RETURN down\n24 RETURN down\n"
-                                        "30 QUIT\n400000 QUIT\n800000 QUIT\n");
+                                        "132 RETURN down\n288 RETURN down\n"
+                                        "306 QUIT\n400276 QUIT\n800276 QUIT\n");
     ASSERT_EQ(r.statut, 0) << r.sortie;
     auto fins = evenements(r, "fin_scene");
     ASSERT_GE(fins.size(), 3u);

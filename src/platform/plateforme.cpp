@@ -1,6 +1,7 @@
 // Platform layer: real SDL, or a virtual clock with scripted input (see plateforme.h).
 // Every input, real or scripted, goes through one path: joystick events become key events,
 // Alt+Enter and F11 switch the display mode, and the key state merges keyboard and gamepad.
+// The display itself lives in affichage.cpp, the ending on a signal in signaux.cpp.
 #include "platform/plateforme.h"
 
 #include <stdlib.h>
@@ -13,10 +14,9 @@
 
 #include "platform/enregistrement.h"
 #include "platform/manette.h"
+#include "platform/signaux.h"
 
 namespace {
-
-const Uint32 MODE_JEU = SDL_HWSURFACE | SDL_DOUBLEBUF | SDL_FULLSCREEN | SDL_HWPALETTE;
 
 struct EntreeScript {
     uint32_t t;
@@ -41,19 +41,7 @@ struct Simulation {
     void* donnees_limite = nullptr;
 };
 
-// The canvas is one surface record for the whole run. In full screen its pixels are the
-// display's own (no copy per frame); in the window mode, or when the display cannot lend its
-// pixels, they are a private buffer that the flip copies or scales to the display.
-struct Affichage {
-    SDL_Surface* toile = nullptr;   // what the scenes draw into, 640x480
-    SDL_Surface* video = nullptr;   // what SDL shows
-    int fenetre = 0;
-    int partage = 0;                // 1 while the canvas draws straight into the display
-    Uint32* tampon = nullptr;       // the private buffer, 640x480
-};
-
 Simulation sim;
-Affichage aff;
 uint32_t nb_flips_reels = 0;
 EtatManette manette;
 Uint8 touches_fusionnees[SDLK_LAST];
@@ -153,30 +141,24 @@ bool est_bascule(const SDL_Event& e) {
     return k == SDLK_F11 || ((k == SDLK_RETURN || k == SDLK_KP_ENTER) && (e.key.keysym.mod & KMOD_ALT));
 }
 
-// Twice the canvas into the window, both 32-bit (the canvas is in the display format).
-void doubler(SDL_Surface* src, SDL_Surface* dst) {
-    if (src->format->BytesPerPixel != 4 || dst->format->BytesPerPixel != 4 || dst->w < 2 * src->w ||
-        dst->h < 2 * src->h) {
-        SDL_SoftStretch(src, NULL, dst, NULL);
-        return;
-    }
-    if (SDL_MUSTLOCK(dst)) SDL_LockSurface(dst);
-    for (int y = 0; y < src->h; ++y) {
-        const Uint32* s = (const Uint32*)((const Uint8*)src->pixels + y * src->pitch);
-        Uint32* d0 = (Uint32*)((Uint8*)dst->pixels + (2 * y) * dst->pitch);
-        Uint32* d1 = (Uint32*)((Uint8*)dst->pixels + (2 * y + 1) * dst->pitch);
-        for (int x = 0; x < src->w; ++x) d0[2 * x] = d0[2 * x + 1] = s[x];
-        memcpy(d1, d0, size_t(src->w) * 8);
-    }
-    if (SDL_MUSTLOCK(dst)) SDL_UnlockSurface(dst);
-}
-
 }  // namespace
 
 uint32_t plateforme_ticks(void) {
     uint32_t t = rejeu_actif() ? rejeu_ticks() : sim.active ? sim.horloge : SDL_GetTicks();
     enregistrer_ticks(t);
     return caler(t);
+}
+
+// In slices, so that a signal ends the game within one even during a long pause; the end of
+// the wait is fixed on the clock, so the slices add up to exactly the wait.
+static void attendre_par_tranches(uint32_t ms) {
+    const Uint32 fin = SDL_GetTicks() + ms;
+    for (;;) {
+        signaux_verifier();
+        Sint32 reste = Sint32(fin - SDL_GetTicks());
+        if (reste <= 0) break;
+        SDL_Delay(Uint32(reste < 50 ? reste : 50));
+    }
 }
 
 uint32_t plateforme_maintenant(void) { return sim.active ? sim.horloge : horloge_connue; }
@@ -189,7 +171,7 @@ void plateforme_attendre(uint32_t ms) {
         avancer(ms);
         t = sim.horloge;
     } else {
-        SDL_Delay(ms);
+        attendre_par_tranches(ms);
         t = SDL_GetTicks();
     }
     enregistrer_attente(ms, t);
@@ -199,6 +181,7 @@ void plateforme_attendre(uint32_t ms) {
 static int evenement_du_jeu(SDL_Event* evenement);
 
 int plateforme_evenement(SDL_Event* evenement) {
+    signaux_verifier();
     int r = rejeu_actif() ? rejeu_evenement(evenement) : evenement_du_jeu(evenement);
     enregistrer_evenement(r ? evenement : NULL);
     return r;
@@ -250,14 +233,7 @@ int plateforme_afficher(SDL_Surface* ecran) {
     // In playback the flip's recorded time comes first: the window waits for it before showing.
     uint32_t t_rejeu = rejeu_actif() ? rejeu_image() : 0;
     SDL_Surface* montre = ecran;
-    if (ecran && ecran == aff.toile && aff.video) {
-        if (aff.fenetre)
-            doubler(aff.toile, aff.video);
-        else if (!aff.partage)
-            SDL_BlitSurface(aff.toile, NULL, aff.video, NULL);
-        montre = aff.video;
-    }
-    int r = SDL_Flip(montre);
+    int r = affichage_montrer(ecran, &montre);
     uint32_t t;
     if (!sim.active) {
         ++nb_flips_reels;
@@ -274,79 +250,26 @@ int plateforme_afficher(SDL_Surface* ecran) {
     }
     enregistrer_image(t);
     caler(t);
+    // After the frame is recorded: a signal that ends the game leaves a replay up to this flip.
+    if (!sim.active) signaux_verifier();
     return r;
 }
 
-// The display can lend its pixels to the canvas when it is a plain 640x480 32-bit software
-// surface in the canvas's format that needs no locking.
-static int video_partageable(void) {
-    SDL_Surface* v = aff.video;
-    return v && aff.toile && v->w == 640 && v->h == 480 && v->format->BytesPerPixel == 4 && !SDL_MUSTLOCK(v) &&
-           !(v->flags & SDL_HWSURFACE) && v->format->Rmask == aff.toile->format->Rmask &&
-           v->format->Gmask == aff.toile->format->Gmask && v->format->Bmask == aff.toile->format->Bmask;
-}
-
-// Points the canvas at the display's pixels or at the private buffer, carrying the picture over.
-static void placer_toile(int partager) {
-    SDL_Surface* t = aff.toile;
-    if (partager && !aff.partage) {
-        for (int y = 0; y < 480; ++y)
-            memcpy((Uint8*)aff.video->pixels + y * aff.video->pitch, (Uint8*)t->pixels + y * t->pitch, 640 * 4);
-    } else if (!partager && aff.partage) {
-        for (int y = 0; y < 480; ++y)
-            memcpy(aff.tampon + y * 640, (Uint8*)t->pixels + y * t->pitch, 640 * 4);
-    }
-    t->pixels = partager ? aff.video->pixels : (void*)aff.tampon;
-    t->pitch = Uint16(partager ? aff.video->pitch : 640 * 4);
-    aff.partage = partager;
-}
-
 SDL_Surface* plateforme_ouvrir_ecran(void) {
-    aff.video = SDL_SetVideoMode(640, 480, 32, MODE_JEU);
-    if (!aff.video) return NULL;
-    aff.fenetre = 0;
-    if (!aff.toile) {
-        // The canvas takes the display's format, so every picture converted for the display
-        // blits onto it without conversion.
-        SDL_PixelFormat* f = aff.video->format;
-        int bpp4 = f->BytesPerPixel == 4;
-        aff.tampon = (Uint32*)calloc(640 * 480, 4);
-        aff.toile = SDL_CreateRGBSurfaceFrom(aff.tampon, 640, 480, 32, 640 * 4, bpp4 ? f->Rmask : 0xFF0000,
-                                             bpp4 ? f->Gmask : 0xFF00, bpp4 ? f->Bmask : 0xFF, 0);
-        if (!aff.toile) return NULL;
-        aff.partage = 0;
+    // Before SDL's video start-up, which would otherwise put its own handlers in, and after it,
+    // in case the library replaced them anyway.
+    if (!sim.active) signaux_installer();
+    SDL_Surface* toile = affichage_ouvrir();
+    if (!toile) return NULL;
+    if (!sim.active) {
+        signaux_installer();
+        if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && SDL_NumJoysticks() > 0) {
+            SDL_JoystickOpen(0);
+            SDL_JoystickEventState(SDL_ENABLE);
+        }
     }
-    placer_toile(video_partageable());
-    if (!sim.active && SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && SDL_NumJoysticks() > 0) {
-        SDL_JoystickOpen(0);
-        SDL_JoystickEventState(SDL_ENABLE);
-    }
-    return aff.toile;
+    return toile;
 }
-
-int plateforme_basculer_fenetre(void) {
-    if (!aff.video) return -1;
-    int fenetre = !aff.fenetre;
-    // The canvas leaves the display's pixels before SDL frees them with the old mode.
-    placer_toile(0);
-    SDL_Surface* v = fenetre ? SDL_SetVideoMode(1280, 960, 32, SDL_SWSURFACE) : SDL_SetVideoMode(640, 480, 32, MODE_JEU);
-    int r = 0;
-    if (!v) {
-        // Put the old mode back; the canvas is untouched either way.
-        v = aff.fenetre ? SDL_SetVideoMode(1280, 960, 32, SDL_SWSURFACE) : SDL_SetVideoMode(640, 480, 32, MODE_JEU);
-        fenetre = aff.fenetre;
-        r = -1;
-    }
-    aff.video = v;
-    aff.fenetre = fenetre;
-    if (v && !fenetre) placer_toile(video_partageable());
-    SDL_ShowCursor(0);
-    return v ? r : -1;
-}
-
-int plateforme_en_fenetre(void) { return aff.fenetre; }
-
-SDL_Surface* plateforme_surface_affichee(void) { return aff.video; }
 
 unsigned int plateforme_graine(void) {
     unsigned int g = rejeu_actif() ? rejeu_graine() : sim.active ? sim.graine : (unsigned int)time(NULL);

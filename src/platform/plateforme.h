@@ -1,9 +1,13 @@
 // Platform layer: the only code that touches SDL's clock, event queue, key state and flip.
 // Real mode forwards to SDL; simulated mode (the headless simulator and the tests) runs a
 // virtual clock and plays back scripted input, so whole scenes run fast and deterministically.
+// In real mode SIGINT, SIGTERM and SIGHUP end the game at its next event poll, flip or wait
+// slice, through exit() (signaux.h).
 #pragma once
 #include <SDL.h>
 #include <stdint.h>
+
+#include "platform/affichage.h"
 
 // Milliseconds since start-up (SDL_GetTicks in real mode; the virtual clock when simulated).
 // Every entry point below is recorded while a replay is recorded and answered from the
@@ -15,7 +19,8 @@ uint32_t plateforme_ticks(void);
 // last clock reading, wait or flip. Trace events are stamped with it.
 uint32_t plateforme_maintenant(void);
 
-// Waits `ms` milliseconds (SDL_Delay). Simulated: advances the virtual clock at once.
+// Waits `ms` milliseconds (SDL_Delay, in slices of at most 50 ms between which a signal can end
+// the game). Simulated: advances the virtual clock at once.
 void plateforme_attendre(uint32_t ms);
 
 // Takes the next pending event into *evenement and returns 1, or returns 0 when the queue is
@@ -27,25 +32,11 @@ int plateforme_evenement(SDL_Event* evenement);
 // scripted presses and releases delivered so far.
 Uint8* plateforme_touches(void);
 
-// Shows the frame (SDL_Flip). When `ecran` is the canvas of plateforme_ouvrir_ecran, it is
-// first copied to the display, scaled twice in the window mode. Simulated: the virtual clock
-// advances by 1 ms, so loops that never wait still move in time; every flip is reported to the
-// flip observer.
+// Shows the frame. When `ecran` is the canvas of plateforme_ouvrir_ecran, it is put on the
+// display first, scaled and centred (affichage.h); any other surface is flipped as it is.
+// Simulated: the virtual clock advances by 1 ms, so loops that never wait still move in time;
+// every flip is reported to the flip observer.
 int plateforme_afficher(SDL_Surface* ecran);
-
-// Opens the display: 640x480x32, full screen, double-buffered (the game's mode), and the first
-// joystick if there is one (none is not an error). Returns the 640x480 canvas every scene
-// draws into, which stays the same surface whatever the display mode; NULL (with SDL's error)
-// when the display cannot be opened.
-SDL_Surface* plateforme_ouvrir_ecran(void);
-// Switches between the 640x480 full screen and a 1280x960 window showing the canvas scaled
-// twice (nearest neighbour). Alt+Enter and F11 call it; scenes never see those keys. The
-// clock is not touched. Returns 0, or -1 when the new mode cannot be set (the old one stays).
-int plateforme_basculer_fenetre(void);
-// 1 in the window mode.
-int plateforme_en_fenetre(void);
-// The surface actually on the display (the canvas itself is what scenes draw into).
-SDL_Surface* plateforme_surface_affichee(void);
 
 // Seed for the wave scripts' random generator: the calendar time in seconds in real mode,
 // the simulator's fixed seed when simulated.

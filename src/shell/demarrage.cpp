@@ -5,9 +5,15 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include "platform/affichage.h"
 #include "shell/jeu.h"
 
 int main(int argc, char** argv) {
+    // Without a display SDL 1.2 would draw the game as text in the terminal, without a word.
+    if (const char* raison = plateforme_raison_sans_affichage()) {
+        fprintf(stderr, "mirage: no display: %s\n", raison);
+        return 1;
+    }
     if (SDL_Init(SDL_INIT_NOPARACHUTE) < 0) {
         fprintf(stderr, "%s: %s\n", "WinMain() error", SDL_GetError());
         // A start-up that failed must not look like a success to whoever launched the game.

@@ -21,7 +21,7 @@
 
 SDL_Surface* ouvrir_affichage_et_son(void) {
     SDL_Surface* ecran = plateforme_ouvrir_ecran();
-    if (!ecran) echec_fatal("cannot open the 640x480 32-bit display: %s", SDL_GetError());
+    if (!ecran) echec_fatal("cannot open the display: %s", SDL_GetError());
     if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0) {
         printf("Warning: Couldn't set 44100 Hz 16-bit audio\n Reason: %s\n", SDL_GetError());
         // Standard output may be a file or a pipe: the warning must be there even if the game is

@@ -15,8 +15,8 @@ typedef struct ImagesShell {
     SDL_Surface* loading2;    // "./Images/Loading2.png": level 2 loading
 } ImagesShell;
 
-// Sets the 640x480x32 full-screen double-buffered video mode (through the platform layer,
-// which hands back the 640x480 canvas the scenes draw into), opens the audio device
+// Opens the display in full screen through the platform layer, which hands back the 640x480
+// canvas the scenes draw into (shown scaled on the desktop, affichage.h), opens the audio device
 // (44100 Hz, signed 16-bit, stereo, 2048-sample chunks; on failure prints the warning and goes
 // on silently), initialises SDL's audio and video subsystems and hides the mouse cursor.
 // A display that cannot be opened, or a failed SDL_Init, prints one line and exits with 1.

@@ -3,8 +3,9 @@
 
 #include "core/calculs.h"
 #include "platform/plateforme.h"
+#include "shell/cadence.h"
 
-static void montrer_jusqu_a_entree(SDL_Surface* ecran, SDL_Surface* image) {
+static void montrer_jusqu_a_entree(SDL_Surface* ecran, SDL_Surface* image, Uint32* prochaine_image) {
     int compteur = 0;
     int fini = 0;
     SDL_Event evenement;
@@ -17,12 +18,16 @@ static void montrer_jusqu_a_entree(SDL_Surface* ecran, SDL_Surface* image) {
                 fini = 1;
         }
         ++compteur;
+        attendre_cadence(prochaine_image, PERIODE_IMAGE);
     }
 }
 
 int afficher_presentation(SDL_Surface* ecran, SDL_Surface* premiere, SDL_Surface* seconde) {
-    montrer_jusqu_a_entree(ecran, premiere);
-    montrer_jusqu_a_entree(ecran, seconde);
+    // Paced like every other scene: without it the loop would spin a core wherever a flip
+    // does not wait for the display.
+    Uint32 prochaine_image = 0;
+    montrer_jusqu_a_entree(ecran, premiere, &prochaine_image);
+    montrer_jusqu_a_entree(ecran, seconde, &prochaine_image);
     return 1;
 }
 

@@ -4,8 +4,11 @@
 
 // Shows `premiere`, then `seconde`, each until Return is pressed from its twelfth frame on
 // (earlier presses are ignored, so a key held over from the previous picture does not skip
-// the next). Closing the window ends only the current picture. Runs as fast as the display
-// flips. Returns 1. The pictures stay the caller's.
+// the next). Closing the window ends only the current picture. Its frames are paced to
+// PERIODE_IMAGE (13 ms) by attendre_cadence, one slot count for the whole scene, so frame k
+// (from 0, over both pictures) reads its events at virtual time 13 k - 11 (k >= 1): Return is
+// first accepted at 132 ms on the first picture and, when that one ended at once, at 288 ms on
+// the second. Returns 1. The pictures stay the caller's.
 int afficher_presentation(SDL_Surface* ecran, SDL_Surface* premiere, SDL_Surface* seconde);
 
 // Title menu: `titre` with the cursor blinking at (160, 400) (two passes shown, two hidden),

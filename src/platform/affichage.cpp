@@ -1,0 +1,277 @@
+// The display: full screen at the desktop's resolution or a window, the canvas scaled by a
+// whole number and centred (see affichage.h).
+#include "platform/affichage.h"
+
+#include <dlfcn.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "platform/plateforme.h"
+
+namespace {
+
+const int LARGEUR_TOILE = 640;
+const int HAUTEUR_TOILE = 480;
+const Uint32 MODE_PLEIN_ECRAN = SDL_HWSURFACE | SDL_DOUBLEBUF | SDL_FULLSCREEN | SDL_HWPALETTE;
+const Uint32 MODE_FENETRE = SDL_SWSURFACE;
+
+// The canvas is a surface of its own for the whole run: scenes keep its address across mode
+// changes, so it cannot be a view of the display's pixels, which move with every mode. Each
+// flip copies it (1x) or scales it onto the display.
+struct Affichage {
+    SDL_Surface* toile = nullptr;  // what the scenes draw into, 640x480
+    SDL_Surface* video = nullptr;  // what SDL shows
+    int fenetre = 0;
+    MiseEnPage page = {0, 0, 0, 0, 0};  // of the display actually set
+    int bureau_largeur = 0, bureau_hauteur = 0;
+    int bureau_lu = 0;                      // SDL's figure, read once before the first mode
+    int impose_largeur = 0, impose_hauteur = 0;
+    int a_effacer = 0;  // flips left that blacken the whole display (after a mode change)
+    int direct = 0;     // 1 when canvas and display share one 32-bit format: rows are copied by hand
+};
+
+Affichage aff;
+
+int plus_grande_echelle(int largeur, int hauteur) {
+    int ex = largeur / LARGEUR_TOILE, ey = hauteur / HAUTEUR_TOILE;
+    return ex < ey ? ex : ey;
+}
+
+MiseEnPage centrer(int largeur, int hauteur, int echelle) {
+    MiseEnPage p;
+    p.largeur = largeur;
+    p.hauteur = hauteur;
+    p.echelle = echelle;
+    p.x = (largeur - LARGEUR_TOILE * echelle) / 2;
+    p.y = (hauteur - HAUTEUR_TOILE * echelle) / 2;
+    return p;
+}
+
+// sdl12-compat keeps the one SDL2 window it made for the first mode through every later mode
+// and never moves it: SDL_VIDEO_CENTERED, read when a window is made, does not reach it, and
+// without a window manager a full screen keeps the window's corner. It hands its window out
+// (SDL12COMPAT_GetWindow) and SDL2, loaded by it, moves it. Nothing happens on the classic
+// library, which has neither.
+void placer_fenetre_sdl2(int x, int y) {
+    typedef void* (*FenetreSdl2)(void);
+    typedef void (*PlacerSdl2)(void*, int, int);
+    static FenetreSdl2 fenetre = nullptr;
+    static PlacerSdl2 placer = nullptr;
+    static int cherche = 0;
+    if (!cherche) {
+        cherche = 1;
+        fenetre = (FenetreSdl2)dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow");
+        void* sdl2 = fenetre ? dlopen("libSDL2-2.0.so.0", RTLD_LAZY | RTLD_NOLOAD) : nullptr;
+        placer = sdl2 ? (PlacerSdl2)dlsym(sdl2, "SDL_SetWindowPosition") : nullptr;
+    }
+    if (!fenetre || !placer || plateforme_est_simulee()) return;
+    if (void* w = fenetre()) placer(w, x, y);
+}
+
+void lire_bureau() {
+    if (aff.impose_largeur > 0) {
+        aff.bureau_largeur = aff.impose_largeur;
+        aff.bureau_hauteur = aff.impose_hauteur;
+    } else if (plateforme_est_simulee()) {
+        aff.bureau_largeur = LARGEUR_TOILE;
+        aff.bureau_hauteur = HAUTEUR_TOILE;
+    } else if (!aff.bureau_lu) {
+        // After a mode is set, SDL reports that mode instead of the desktop.
+        const SDL_VideoInfo* info = SDL_GetVideoInfo();
+        aff.bureau_largeur = info ? info->current_w : 0;
+        aff.bureau_hauteur = info ? info->current_h : 0;
+        aff.bureau_lu = 1;
+    }
+}
+
+// Sets the mode of `page` (full screen or window). A window that cannot be had at its scale
+// is tried smaller; a full screen at the desktop's size falls back to 640x480.
+SDL_Surface* regler_mode(int fenetre) {
+    MiseEnPage p = fenetre ? mise_en_page_fenetre(aff.bureau_largeur, aff.bureau_hauteur)
+                           : mise_en_page_plein_ecran(aff.bureau_largeur, aff.bureau_hauteur);
+    // A window in the middle of the desktop; a position the user chose stays theirs.
+    const int position_choisie = getenv("SDL_VIDEO_WINDOW_POS") != nullptr;
+    if (fenetre) setenv("SDL_VIDEO_CENTERED", "1", 0);
+    else if (aff.fenetre) placer_fenetre_sdl2(0, 0);
+    SDL_Surface* v = SDL_SetVideoMode(p.largeur, p.hauteur, 32, fenetre ? MODE_FENETRE : MODE_PLEIN_ECRAN);
+    while (!v && fenetre && p.echelle > 1) {
+        p = centrer(LARGEUR_TOILE * (p.echelle - 1), HAUTEUR_TOILE * (p.echelle - 1), p.echelle - 1);
+        v = SDL_SetVideoMode(p.largeur, p.hauteur, 32, MODE_FENETRE);
+    }
+    if (!v && !fenetre && (p.largeur != LARGEUR_TOILE || p.hauteur != HAUTEUR_TOILE))
+        v = SDL_SetVideoMode(LARGEUR_TOILE, HAUTEUR_TOILE, 32, MODE_PLEIN_ECRAN);
+    if (!v) return nullptr;
+    if (fenetre && !position_choisie && aff.bureau_largeur > 0)
+        placer_fenetre_sdl2((aff.bureau_largeur - v->w) / 2, (aff.bureau_hauteur - v->h) / 2);
+    // The mode SDL gave may differ from the one asked for: place the canvas on what is there.
+    int echelle = plus_grande_echelle(v->w, v->h);
+    if (echelle > p.echelle) echelle = p.echelle;
+    aff.page = centrer(v->w, v->h, echelle < 1 ? 1 : echelle);
+    aff.video = v;
+    aff.a_effacer = (v->flags & SDL_DOUBLEBUF) ? 2 : 1;  // both buffers of a page flip
+    return v;
+}
+
+// Decides how the canvas reaches the display: by hand (rows copied or widened) when both are
+// 32-bit in one format and the canvas fits, through SDL's blit (converting, clipping, 1x) else.
+void choisir_copie() {
+    SDL_Surface *t = aff.toile, *v = aff.video;
+    aff.direct = t && v && v->format->BytesPerPixel == 4 && v->format->Rmask == t->format->Rmask &&
+                 v->format->Gmask == t->format->Gmask && v->format->Bmask == t->format->Bmask &&
+                 v->w >= LARGEUR_TOILE && v->h >= HAUTEUR_TOILE;
+    if (!aff.direct) aff.page = centrer(v->w, v->h, 1);
+}
+
+// Canvas rows onto the display. Each canvas pixel becomes an echelle x echelle block: one
+// display row is widened from the canvas row, the echelle - 1 rows below it are copies of it.
+// With `seulement_changees`, a row whose display row already shows it is left alone: the
+// display is read back (a plain memory surface), so no copy of the last picture is kept.
+// Returns the rows drawn as [*premiere, *derniere], or 0 when none was.
+int poser_toile(int seulement_changees, int* premiere, int* derniere) {
+    SDL_Surface *t = aff.toile, *v = aff.video;
+    const MiseEnPage& p = aff.page;
+    *premiere = 0;
+    *derniere = HAUTEUR_TOILE - 1;
+    if (!aff.direct) {
+        SDL_Rect ou = {Sint16(p.x), Sint16(p.y), 0, 0};
+        SDL_BlitSurface(t, NULL, v, &ou);
+        return 1;
+    }
+    if (SDL_MUSTLOCK(v) && SDL_LockSurface(v) < 0) return 0;
+    const int k = p.echelle;
+    const size_t octets_ligne = size_t(LARGEUR_TOILE) * size_t(k) * 4;
+    Uint8* haut = (Uint8*)v->pixels + p.y * v->pitch + p.x * 4;
+    int n = 0;
+    for (int y = 0; y < HAUTEUR_TOILE; ++y) {
+        const Uint32* s = (const Uint32*)((const Uint8*)t->pixels + y * t->pitch);
+        Uint8* d = haut + size_t(y) * size_t(k) * v->pitch;
+        if (seulement_changees) {
+            int pareille;
+            if (k == 1) {
+                pareille = memcmp(d, s, octets_ligne) == 0;
+            } else {
+                const Uint32* d32 = (const Uint32*)d;
+                int x = 0;
+                while (x < LARGEUR_TOILE && d32[x * k] == s[x]) ++x;
+                pareille = x == LARGEUR_TOILE;
+            }
+            if (pareille) continue;
+        }
+        if (n++ == 0) *premiere = y;
+        *derniere = y;
+        if (k == 1) {
+            memcpy(d, s, octets_ligne);
+            continue;
+        }
+        if (k == 2) {
+            Uint64* d64 = (Uint64*)d;
+            for (int x = 0; x < LARGEUR_TOILE; ++x) d64[x] = Uint64(s[x]) * 0x100000001ull;
+        } else {
+            Uint32* d32 = (Uint32*)d;
+            for (int x = 0; x < LARGEUR_TOILE; ++x)
+                for (int j = 0; j < k; ++j) d32[x * k + j] = s[x];
+        }
+        for (int r = 1; r < k; ++r) memcpy(d + r * v->pitch, d, octets_ligne);
+    }
+    if (SDL_MUSTLOCK(v)) SDL_UnlockSurface(v);
+    return n > 0;
+}
+
+}  // namespace
+
+MiseEnPage mise_en_page_plein_ecran(int largeur, int hauteur) {
+    if (largeur < LARGEUR_TOILE || hauteur < HAUTEUR_TOILE) return centrer(LARGEUR_TOILE, HAUTEUR_TOILE, 1);
+    return centrer(largeur, hauteur, plus_grande_echelle(largeur, hauteur));
+}
+
+MiseEnPage mise_en_page_fenetre(int largeur, int hauteur) {
+    int echelle = plus_grande_echelle(largeur - MARGE_FENETRE_LARGEUR, hauteur - MARGE_FENETRE_HAUTEUR);
+    if (echelle < 1) echelle = 1;
+    return centrer(LARGEUR_TOILE * echelle, HAUTEUR_TOILE * echelle, echelle);
+}
+
+SDL_Surface* affichage_ouvrir(void) {
+    // The desktop can only be asked once SDL's video is up, and before the first mode is set.
+    if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return NULL;
+    lire_bureau();
+    if (!regler_mode(0)) return NULL;
+    aff.fenetre = 0;
+    if (!aff.toile) {
+        // The canvas takes the display's format, so every picture converted for the display
+        // blits onto it without conversion, and the flip copies it as it is.
+        SDL_PixelFormat* f = aff.video->format;
+        int bpp4 = f->BytesPerPixel == 4;
+        aff.toile = SDL_CreateRGBSurface(SDL_SWSURFACE, LARGEUR_TOILE, HAUTEUR_TOILE, 32, bpp4 ? f->Rmask : 0xFF0000,
+                                         bpp4 ? f->Gmask : 0xFF00, bpp4 ? f->Bmask : 0xFF, 0);
+        if (!aff.toile) return NULL;
+    }
+    choisir_copie();
+    return aff.toile;
+}
+
+int plateforme_basculer_fenetre(void) {
+    if (!aff.video) return -1;
+    int fenetre = !aff.fenetre;
+    int r = 0;
+    if (!regler_mode(fenetre)) {
+        // Put the old mode back; the canvas is untouched either way.
+        fenetre = aff.fenetre;
+        r = -1;
+        if (!regler_mode(fenetre)) {
+            aff.video = nullptr;
+            return -1;
+        }
+    }
+    aff.fenetre = fenetre;
+    choisir_copie();
+    SDL_ShowCursor(0);
+    return r;
+}
+
+int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre) {
+    SDL_Surface* v = aff.video;
+    if (!ecran || ecran != aff.toile || !v) {
+        *montre = ecran;
+        return SDL_Flip(ecran);
+    }
+    *montre = v;
+    const MiseEnPage& p = aff.page;
+    // A page flip shows a back buffer that holds an older picture, video memory is slow to read
+    // back, and after a mode change the borders must be blackened: these redraw and show all.
+    int premiere, derniere;
+    if ((v->flags & (SDL_DOUBLEBUF | SDL_HWSURFACE)) || aff.a_effacer > 0 || !aff.direct) {
+        if (aff.a_effacer > 0) {
+            SDL_FillRect(v, NULL, SDL_MapRGB(v->format, 0, 0, 0));
+            --aff.a_effacer;
+        }
+        poser_toile(0, &premiere, &derniere);
+        return SDL_Flip(v);
+    }
+    // Otherwise only the rows that changed are scaled and sent to the screen: a still picture
+    // (the splash, the menu between blinks, a story's pause) costs a comparison and no update.
+    if (!poser_toile(1, &premiere, &derniere)) return 0;
+    SDL_UpdateRect(v, p.x, p.y + premiere * p.echelle, Uint32(LARGEUR_TOILE * p.echelle),
+                   Uint32((derniere - premiere + 1) * p.echelle));
+    return 0;
+}
+
+int plateforme_en_fenetre(void) { return aff.fenetre; }
+
+SDL_Surface* plateforme_surface_affichee(void) { return aff.video; }
+
+MiseEnPage plateforme_mise_en_page(void) { return aff.page; }
+
+void plateforme_imposer_bureau(int largeur, int hauteur) {
+    aff.impose_largeur = largeur > 0 && hauteur > 0 ? largeur : 0;
+    aff.impose_hauteur = largeur > 0 && hauteur > 0 ? hauteur : 0;
+}
+
+const char* plateforme_raison_sans_affichage(void) {
+    const char* choisi = getenv("SDL_VIDEODRIVER");
+    if (choisi && *choisi) return NULL;
+    const char* x11 = getenv("DISPLAY");
+    const char* wayland = getenv("WAYLAND_DISPLAY");
+    if ((x11 && *x11) || (wayland && *wayland)) return NULL;
+    return "neither DISPLAY nor WAYLAND_DISPLAY is set (start the game from a graphical session, or choose a video "
+           "driver with SDL_VIDEODRIVER)";
+}
