@@ -156,14 +156,15 @@ std::string lire(const std::string& chemin) {
 
 }  // namespace
 
-TEST(Pilote, WinsASeededLevel1AndItsInputScriptReplaysTheSameRun) {
+TEST(Pilote, WinsASeededLevel1AndItsInputScriptAndItsReplayPlayTheSameRun) {
     if (access(MIRAGE_RUN_DIR "/Images/Boss1.png", R_OK) != 0) GTEST_SKIP() << "the level pictures are not generated";
     char modele[] = "/tmp/mirage_pilote_XXXXXX";
     const std::string dossier = mkdtemp(modele);
     const std::string script = dossier + "/entrees.txt";
+    const std::string replay = dossier + "/vol.rej";
     auto debut = std::chrono::steady_clock::now();
     RunSimulateur vol = lancer_simulateur("--scene niveau1 --graine 4 --pilote --pilote-sortie '" + script +
-                                          "' --temps-max 400000");
+                                          "' --enregistrer '" + replay + "' --temps-max 400000");
     double secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
     ASSERT_EQ(vol.statut, 0) << vol.sortie;
     std::vector<std::string> fin = evenements(vol, "fin_niveau");
@@ -177,6 +178,13 @@ TEST(Pilote, WinsASeededLevel1AndItsInputScriptReplaysTheSameRun) {
     ASSERT_EQ(rejeu.statut, 0) << rejeu.sortie;
     ASSERT_EQ(rejeu.trace.size(), vol.trace.size());
     for (size_t i = 0; i < vol.trace.size(); ++i) ASSERT_EQ(rejeu.trace[i], vol.trace[i]) << "line " << i + 1;
+
+    // Watching the world must not be one of the game's readings: the recorded flight replays.
+    RunSimulateur relu = lancer_simulateur("--rejouer '" + replay + "'");
+    ASSERT_EQ(relu.statut, 0) << relu.sortie;
+    ASSERT_EQ(relu.trace.size(), vol.trace.size());
+    for (size_t i = 0; i < vol.trace.size(); ++i) ASSERT_EQ(relu.trace[i], vol.trace[i]) << "line " << i + 1;
+    unlink(replay.c_str());
     unlink(script.c_str());
     rmdir(dossier.c_str());
 }

@@ -33,7 +33,9 @@ void montrer_vue_monde(const Monde* monde, int niveau, int image, int en_retour,
     if (!g_observateur) return;
     VueMonde* v = &g_vue;
     const Vaisseau* s = monde->vaisseau;
-    v->t = plateforme_ticks();
+    // The clock as last read: the view must not add a reading of its own, or a run watched by
+    // the autopilot would not replay as it was recorded.
+    v->t = plateforme_maintenant();
     v->niveau = niveau;
     v->image = image;
     v->vaisseau = s->position;
