@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, generating the data and testing need, SDL2
 # among them for the test run on sdl12-compat (which scripts/sdl12-compat.sh unpacks into the
-# build directory, never installs). Uses sudo when not root. Safe to run again: packages
+# build directory, never installs); given package names, installs those instead (the package
+# scripts use it for their tools). Uses sudo when not root. Safe to run again: packages
 # already there are kept.
+#   scripts/installer-dependances.sh [PACKAGE...]
 set -euo pipefail
 paquets=(
   build-essential cmake pkg-config
@@ -13,6 +15,7 @@ paquets=(
   xvfb xdotool imagemagick time
   libsdl2-2.0-0
 )
+[ $# -gt 0 ] && paquets=("$@")
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

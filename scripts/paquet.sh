@@ -19,16 +19,7 @@ case "$mode" in "" | --verifier | --reproductible) ;; *) echo "usage: $0 [--veri
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-installer() {  # installs the packages not there yet
-    local manquants=() p
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
-    done
-    [ ${#manquants[@]} -eq 0 ] && return 0
-    echo "Installing: ${manquants[*]}"
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"
-}
+installer() { "$racine/scripts/installer-dependances.sh" "$@"; }  # the packages not there yet
 echec() { echo "paquet: FAIL: $*" >&2; exit 1; }
 
 # The one version number: CMake's project() and debian/changelog must agree.

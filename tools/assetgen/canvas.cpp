@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <stdexcept>
 
@@ -314,7 +315,12 @@ std::vector<std::string> couper_lignes(const std::string& s, int taille, int lar
 
 // ---- PNG ----
 
-void ecrire_png(const Image& im, const std::string& chemin) {
+namespace {
+
+// One 8-bit PNG, RGB or RGBA, without a time chunk so the bytes are the same on every run;
+// `ligne(y, octets)` fills row y.
+void ecrire_png_lignes(const std::string& chemin, int w, int h, bool alpha, int compression,
+                       const std::function<void(int, unsigned char*)>& ligne) {
     FILE* fp = std::fopen(chemin.c_str(), "wb");
     if (!fp) throw std::runtime_error("cannot write " + chemin);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -325,21 +331,38 @@ void ecrire_png(const Image& im, const std::string& chemin) {
         throw std::runtime_error("libpng failed on " + chemin);
     }
     png_init_io(png, fp);
-    png_set_IHDR(png, info, im.w, im.h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(png, 6);
+    png_set_IHDR(png, info, w, h, 8, alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_compression_level(png, compression);
     png_write_info(png, info);
-    std::vector<unsigned char> ligne(size_t(im.w) * 3);
-    for (int y = 0; y < im.h; ++y) {
-        for (int x = 0; x < im.w; ++x) {
-            Px c = im.get(x, y);
-            ligne[3 * x] = R(c), ligne[3 * x + 1] = G(c), ligne[3 * x + 2] = B(c);
-        }
-        png_write_row(png, ligne.data());
+    std::vector<unsigned char> octets(size_t(w) * (alpha ? 4 : 3));
+    for (int y = 0; y < h; ++y) {
+        ligne(y, octets.data());
+        png_write_row(png, octets.data());
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     std::fclose(fp);
+}
+
+}  // namespace
+
+void ecrire_png(const Image& im, const std::string& chemin) {
+    ecrire_png_lignes(chemin, im.w, im.h, false, 6, [&](int y, unsigned char* o) {
+        for (int x = 0; x < im.w; ++x) {
+            Px c = im.get(x, y);
+            o[3 * x] = R(c), o[3 * x + 1] = G(c), o[3 * x + 2] = B(c);
+        }
+    });
+}
+
+void ecrire_png_rgba(const std::vector<Px>& px, int w, int h, const std::string& chemin) {
+    ecrire_png_lignes(chemin, w, h, true, 9, [&](int y, unsigned char* o) {
+        for (int x = 0; x < w; ++x) {
+            Px c = px[size_t(y) * size_t(w) + size_t(x)];
+            o[4 * x] = R(c), o[4 * x + 1] = G(c), o[4 * x + 2] = B(c), o[4 * x + 3] = c >> 24;
+        }
+    });
 }
 
 }  // namespace ag

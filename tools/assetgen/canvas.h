@@ -85,6 +85,9 @@ std::vector<std::string> couper_lignes(const std::string& s, int taille, int lar
 
 // Writes the image as an 8-bit RGB PNG (alpha dropped), deterministically (no time chunk).
 void ecrire_png(const Image& im, const std::string& chemin);
+// Writes `px` (w x h, row by row, alpha in the top byte) as an 8-bit RGBA PNG, at the
+// strongest compression (icons), deterministically too.
+void ecrire_png_rgba(const std::vector<Px>& px, int w, int h, const std::string& chemin);
 
 }  // namespace ag
 

@@ -1,7 +1,6 @@
 // The desktop icon: the ship flying out of a round desert sunset. One table of shapes on a
 // 256-unit square is both rasterised (anti-aliased, with transparency) at every size of the
 // hicolor theme and written as the scalable SVG, so the two never drift apart.
-#include <png.h>
 
 #include <algorithm>
 #include <cmath>
@@ -129,35 +128,6 @@ std::vector<Px> rasteriser(int taille) {
     return px;
 }
 
-// 8-bit RGBA PNG, no time chunk, so the output is the same on every run.
-void ecrire_png_rgba(const std::vector<Px>& px, int taille, const std::string& chemin) {
-    FILE* fp = std::fopen(chemin.c_str(), "wb");
-    if (!fp) throw std::runtime_error("cannot write " + chemin);
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(fp);
-        throw std::runtime_error("libpng failed on " + chemin);
-    }
-    png_init_io(png, fp);
-    png_set_IHDR(png, info, taille, taille, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(png, 9);
-    png_write_info(png, info);
-    std::vector<unsigned char> ligne(size_t(taille) * 4);
-    for (int y = 0; y < taille; ++y) {
-        for (int x = 0; x < taille; ++x) {
-            Px c = px[size_t(y) * taille + x];
-            ligne[4 * x] = R(c), ligne[4 * x + 1] = G(c), ligne[4 * x + 2] = B(c), ligne[4 * x + 3] = c >> 24;
-        }
-        png_write_row(png, ligne.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    std::fclose(fp);
-}
-
 std::string hex(Px c) {
     char s[8];
     std::snprintf(s, sizeof s, "#%02x%02x%02x", R(c), G(c), B(c));
@@ -213,7 +183,7 @@ void generer_icone() {
     ::mkdir(dossier.c_str(), 0755);
     for (int taille : TAILLES_ICONE) {
         std::string nom = std::to_string(taille) + "x" + std::to_string(taille);
-        ecrire_png_rgba(rasteriser(taille), taille, dossier + "/" + nom + ".png");
+        ecrire_png_rgba(rasteriser(taille), taille, taille, dossier + "/" + nom + ".png");
     }
     std::string texte = svg();
     sauver_octets("icones/scalable.svg", std::vector<uint8_t>(texte.begin(), texte.end()));
