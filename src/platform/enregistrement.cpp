@@ -375,8 +375,12 @@ void enregistrer_evenement(const SDL_Event* e) {
     ecr.image.push_back('E');
     ecr.image.push_back(e->type);
     if (e->type == SDL_KEYDOWN || e->type == SDL_KEYUP) {
+#ifdef __EMSCRIPTEN__
+        ecr.image.push_back(0);  // the browser's SDL has no device number
+#else
         ecr.image.push_back(e->key.which);
-        ecr.image.push_back(e->key.keysym.scancode);
+#endif
+        ecr.image.push_back(uint8_t(e->key.keysym.scancode));
         poser_varint(ecr.image, e->key.keysym.sym);
         poser_varint(ecr.image, e->key.keysym.mod);
         poser_varint(ecr.image, e->key.keysym.unicode);
@@ -597,8 +601,12 @@ int rejeu_evenement(SDL_Event* evenement) {
     evenement->type = lec.octets[lec.pos++];
     if (evenement->type == SDL_KEYDOWN || evenement->type == SDL_KEYUP) {
         evenement->key.state = evenement->type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+#ifdef __EMSCRIPTEN__
+        lec.pos++;
+#else
         evenement->key.which = lec.octets[lec.pos++];
-        evenement->key.keysym.scancode = lec.octets[lec.pos++];
+#endif
+        evenement->key.keysym.scancode = decltype(evenement->key.keysym.scancode)(lec.octets[lec.pos++]);
         evenement->key.keysym.sym = SDLKey(varint_lu());
         evenement->key.keysym.mod = SDLMod(varint_lu());
         evenement->key.keysym.unicode = Uint16(varint_lu());

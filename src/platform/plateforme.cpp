@@ -14,6 +14,7 @@
 
 #include "platform/enregistrement.h"
 #include "platform/manette.h"
+#include "platform/navigateur.h"
 #include "platform/signaux.h"
 
 namespace {
@@ -176,12 +177,18 @@ void plateforme_attendre(uint32_t ms) {
     }
     enregistrer_attente(ms, t);
     caler(t);
+#ifdef __EMSCRIPTEN__
+    if (!sim.active) navigateur_apres_attente(t);
+#endif
 }
 
 static int evenement_du_jeu(SDL_Event* evenement);
 
 int plateforme_evenement(SDL_Event* evenement) {
     signaux_verifier();
+#ifdef __EMSCRIPTEN__
+    if (!sim.active) navigateur_chercher_manette();
+#endif
     int r = rejeu_actif() ? rejeu_evenement(evenement) : evenement_du_jeu(evenement);
     enregistrer_evenement(r ? evenement : NULL);
     return r;
@@ -250,6 +257,9 @@ int plateforme_afficher(SDL_Surface* ecran) {
     }
     enregistrer_image(t);
     caler(t);
+#ifdef __EMSCRIPTEN__
+    if (!sim.active) navigateur_suivre_fondu(t);
+#endif
     // After the frame is recorded: a signal that ends the game leaves a replay up to this flip.
     if (!sim.active) signaux_verifier();
     return r;
@@ -263,10 +273,16 @@ SDL_Surface* plateforme_ouvrir_ecran(void) {
     if (!toile) return NULL;
     if (!sim.active) {
         signaux_installer();
+#ifdef __EMSCRIPTEN__
+        // The browser shows a gamepad only once one of its buttons is pressed: looked for at
+        // every event poll (navigateur_chercher_manette).
+        SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+#else
         if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && SDL_NumJoysticks() > 0) {
             SDL_JoystickOpen(0);
             SDL_JoystickEventState(SDL_ENABLE);
         }
+#endif
     }
     return toile;
 }

@@ -8,6 +8,7 @@
 #include <stdint.h>
 
 #include "platform/affichage.h"
+#include "platform/sdl_navigateur.h"
 
 // Milliseconds since start-up (SDL_GetTicks in real mode; the virtual clock when simulated).
 // Every entry point below is recorded while a replay is recorded and answered from the
