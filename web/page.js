@@ -59,11 +59,17 @@
   var gardees = { ArrowUp: 1, ArrowDown: 1, ArrowLeft: 1, ArrowRight: 1, Enter: 1, Escape: 1, F11: 1, ' ': 1, g: 1, f: 1, d: 1 };
   window.addEventListener('keydown', function (e) { if (gardees[e.key]) e.preventDefault(); }, true);
 
-  window.addEventListener('error', function (e) {
-    echouer('Mirage stopped: ' + (e.message || 'a script failed') + '.');
-  });
+  // A download the game needs that fails surfaces as an error of emscripten's loader.
+  function raison(texte) {
+    texte = String(texte || '');
+    var fichier = /mirage\.(data|wasm)/.exec(texte);
+    if (fichier) return 'Mirage could not start: the game\'s ' + (fichier[1] === 'data' ? 'data' : 'code') +
+                        ' could not be downloaded (' + texte + ').';
+    return 'Mirage stopped: ' + (texte || 'a script failed') + '.';
+  }
+  window.addEventListener('error', function (e) { echouer(raison(e.message)); });
   window.addEventListener('unhandledrejection', function (e) {
-    echouer('Mirage stopped: ' + (e.reason && e.reason.message || e.reason) + '.');
+    echouer(raison(e.reason && e.reason.message || e.reason));
   });
 
   if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
@@ -90,7 +96,7 @@
       if (code !== 0) echouer('Mirage stopped: ' + (derniereErreur || 'exit status ' + code) + '.');
     },
     mirageImage: function () {
-      etat.premiereImage = performance.now() - etat.debut;
+      etat.premiereImage = performance.now();  // since the page's navigation started
       etat.etat = 'jeu';
       voile.hidden = true;
       ajuster();
