@@ -46,6 +46,7 @@ function quantile(valeurs, q) {
   // Level 1 by the keyboard, then 20 s of play with fire held, the ship sweeping up and down.
   const navigateur = await outils.lancer();
   const { page, journal } = await outils.ouvrir(navigateur, base + '?trace&mesures');
+  await outils.attendre(page, () => window.mirage.etat === 'jeu', null, 60000);
   await outils.attendreTrace(journal, /"nom":"presentation"/);
   for (let i = 0; i < 2; ++i) {
     await pause(500);

@@ -9,5 +9,5 @@ cmake -S "$racine" -B "$racine/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DM
 cmake --build "$racine/build-test" -j"$(nproc)"
 # One slot more than cores: the real-display tests mostly wait, the others are CPU-bound.
 ctest --test-dir "$racine/build-test" --output-on-failure -j"$(( $(nproc) + 1 ))"
-# The browser build and its tests in headless Chromium.
-"$racine/scripts/web.sh" --tester
+# The browser build and its tests in headless Chromium, with the data just generated.
+MIRAGE_RUN_NATIF="$racine/build-test/run" "$racine/scripts/web.sh" --tester

@@ -57,7 +57,12 @@
   // The game's keys never scroll the page nor reach the browser's own shortcuts; F11 is the
   // game's (it asks for the page's full screen through Module.mirageBasculer).
   var gardees = { ArrowUp: 1, ArrowDown: 1, ArrowLeft: 1, ArrowRight: 1, Enter: 1, Escape: 1, F11: 1, ' ': 1, g: 1, f: 1, d: 1 };
-  window.addEventListener('keydown', function (e) { if (gardees[e.key]) e.preventDefault(); }, true);
+  // The browser repeats a held key; SDL 1.2 on the desktop does not (the game never turns key
+  // repeat on), so the repeats stop here, before the built-in SDL's listeners on the document.
+  window.addEventListener('keydown', function (e) {
+    if (gardees[e.key]) e.preventDefault();
+    if (e.repeat) e.stopPropagation();
+  }, true);
 
   // A download the game needs that fails surfaces as an error of emscripten's loader.
   function raison(texte) {
