@@ -33,7 +33,9 @@ int hasard(int n);
 Point creer_point(double x, double y);
 // New array of n points on the circle (cx, cy, r), entry 0 at (cx + r, cy), clockwise on
 // screen in steps of 360 / n degrees (integer division). n must divide 360. The caller owns
-// the array (free()). Asserts "tableau" when the allocation fails.
+// the array (free()). Asserts "tableau" when the allocation fails. Its cosines and sines come
+// from the maths library, whose last bits vary between libraries: the modules' orbit keeps
+// the rounded points it gave here as a table (calculer_orbite).
 Point* cercle(double cx, double cy, double r, int n);
 // Pixel rounding: truncation i toward zero, plus 1 when the value is >= i + 0.5.
 int arrondir_pixel(double v);
