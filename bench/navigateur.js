@@ -1,7 +1,8 @@
 // Figures of the browser build (bench/navigateur.sh runs it): time from the address to the
-// splash's first frame, level 1 frame work in the browser and the browser's CPU share of a core
-// there. Prints JSON.
-//   node bench/navigateur.js SITE
+// splash's first frame, level 1 frame work in the browser (the golden replay of level 1 on the
+// virtual clock, and 20 s played by the keyboard), the browser's CPU share of a core in those
+// 20 s. Prints JSON.
+//   node bench/navigateur.js SITE REPLAYS_DIR
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -31,8 +32,8 @@ function quantile(valeurs, q) {
 }
 
 (async () => {
-  const site = process.argv[2];
-  const serveur = await outils.servir({ '/': site });
+  const [site, rejeux] = process.argv.slice(2);
+  const serveur = await outils.servir({ '/': site, '/rejeux/': rejeux });
   const base = 'http://127.0.0.1:' + serveur.address().port + '/';
   const resultat = { premiere_image_ms: [] };
   // The first splash frame, five times, each in a fresh browser (nothing cached).
@@ -41,6 +42,23 @@ function quantile(valeurs, q) {
     const { page } = await outils.ouvrir(navigateur, base);
     await outils.attendre(page, () => window.mirage.premiereImage !== null, null, 60000);
     resultat.premiere_image_ms.push(Math.round(await page.evaluate(() => window.mirage.premiereImage)));
+    await navigateur.close();
+  }
+  // The golden replay of level 1 (seed 1) on the virtual clock, every frame's work measured, as
+  // the native simulator measures the same replay.
+  {
+    const navigateur = await outils.lancer();
+    const { page } = await outils.ouvrir(navigateur, base + '?mesures&rejouer=/rejeux/niveau1_graine1.rej.gz');
+    await outils.attendre(page, () => window.mirage.etat === 'fini' || window.mirage.etat === 'erreur', null, 300000);
+    const mesures = await page.evaluate(() => window.mirage.erreur ? [] : window.mirage.mesures);
+    if (mesures.length) {
+      resultat.rejeu_niveau1 = {
+        images: mesures.length,
+        mediane_ms: +quantile(mesures, 0.5).toFixed(3),
+        p99_ms: +quantile(mesures, 0.99).toFixed(3),
+        max_ms: +Math.max(...mesures).toFixed(3),
+      };
+    }
     await navigateur.close();
   }
   // Level 1 by the keyboard, then 20 s of play with fire held, the ship sweeping up and down.

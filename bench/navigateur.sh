@@ -21,7 +21,7 @@ for f in mirage.wasm mirage.js mirage.data index.html page.js page.css; do
   echo "| $f | $(stat -c %s "$site/$f") | $(gzip -9 -c "$site/$f" | wc -c) |"
 done
 
-node "$racine/bench/navigateur.js" "$site" > "$tmp/navigateur.json"
+node "$racine/bench/navigateur.js" "$site" "$racine/tests/rejeux" > "$tmp/navigateur.json"
 
 # The same play in the native simulator: fire held from the first arrival, the ship going up and
 # down every 2 s, frames measured over the same 20 s.
@@ -43,4 +43,11 @@ med=$(sed -n "$((n / 2 + 1))p" "$tmp/natif.txt")
 p99=$(sed -n "$((n * 99 / 100 + 1))p" "$tmp/natif.txt")
 echo
 echo "Browser: $(cat "$tmp/navigateur.json")"
-echo "Native simulator, level 1, same play: $n frames, median ${med} ms, p99 ${p99} ms"
+echo "Native simulator, level 1 played by the keyboard's inputs: $n frames, median ${med} ms, p99 ${p99} ms"
+# The golden replay of level 1 in the native simulator: the browser's replay run, frame for frame.
+gunzip < "$racine/tests/rejeux/niveau1_graine1.rej.gz" > "$tmp/rejeu.rej"
+(cd "$run" && ./simulateur --rejouer "$tmp/rejeu.rej" --mesures "$tmp/mesures_rejeu.txt" > /dev/null)
+awk '{print $3 / 1000}' "$tmp/mesures_rejeu.txt" | sort -g > "$tmp/natif_rejeu.txt"
+n=$(wc -l < "$tmp/natif_rejeu.txt")
+echo "Native simulator, golden replay of level 1: $n frames, median $(sed -n "$((n / 2 + 1))p" "$tmp/natif_rejeu.txt") ms," \
+     "p99 $(sed -n "$((n * 99 / 100 + 1))p" "$tmp/natif_rejeu.txt") ms, max $(tail -1 "$tmp/natif_rejeu.txt") ms"

@@ -7,6 +7,10 @@
 #include <SDL_mixer.h>
 #include <emscripten.h>
 
+#include <time.h>
+
+#include "platform/affichage.h"
+#include "platform/pilotes.h"
 #include "platform/plateforme.h"
 
 namespace {
@@ -118,4 +122,58 @@ void navigateur_suivre_fondu(uint32_t maintenant) {
         fondu.volume = volume;
     }
 }
+// ---- the browser's driver: SDL's, with the page's canvas, waits that yield to the browser, the
+// gamepad looked for late and the music fade moved on at every wait and flip ----
+
+namespace {
+
+SDL_Surface* ouvrir_ecran_navigateur(void) {
+    SDL_Surface* toile = affichage_ouvrir();
+    if (toile) SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+    return toile;
+}
+
+uint32_t ticks_navigateur(void) { return SDL_GetTicks(); }
+
+// One SDL_Delay: Asyncify hands the browser its turn until the wait is over.
+uint32_t attendre_navigateur(uint32_t ms) {
+    SDL_Delay(ms);
+    uint32_t t = SDL_GetTicks();
+    navigateur_apres_attente(t);
+    return t;
+}
+
+int evenement_brut_navigateur(SDL_Event* e) { return SDL_PollEvent(e); }
+
+int evenement_navigateur(SDL_Event* e) {
+    navigateur_chercher_manette();
+    return evenement_du_jeu(evenement_brut_navigateur, clavier_sdl(), e);
+}
+
+void touches_navigateur(Uint8* touches) { fusionner_touches(clavier_sdl(), touches); }
+
+int montrer_navigateur(SDL_Surface* ecran) {
+    SDL_Surface* montre;
+    return montrer_image(ecran, &montre);
+}
+
+uint32_t afficher_navigateur(SDL_Surface* ecran, int* resultat) {
+    *resultat = montrer_navigateur(ecran);
+    uint32_t t = SDL_GetTicks();
+    navigateur_suivre_fondu(t);
+    return t;
+}
+
+unsigned int graine_navigateur(void) { return (unsigned int)time(NULL); }
+
+// Playback tells the time: the fade follows the recorded clock.
+void suivre_navigateur(uint32_t t) { navigateur_suivre_fondu(t); }
+
+}  // namespace
+
+const PilotePlateforme PILOTE_NAVIGATEUR = {
+    "navigateur",        ouvrir_ecran_navigateur, ticks_navigateur,  attendre_navigateur,
+    evenement_navigateur, touches_navigateur,     afficher_navigateur, montrer_navigateur,
+    graine_navigateur,   horloge_connue,          suivre_navigateur,
+};
 #endif
