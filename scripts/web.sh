@@ -51,7 +51,10 @@ case "$mode" in
   construire) exit 0 ;;
   tester)
     (cd "$racine/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
-    exec node "$racine/tests/web/navigateur.test.js" "$site" "$run" "$racine/tests/rejeux"
+    statut=0
+    node "$racine/tests/web/navigateur.test.js" "$site" "$run" "$racine/tests/rejeux" || statut=$?
+    echo "Browser build and tests: ${SECONDS} s"
+    exit "$statut"
     ;;
 esac
 port="${MIRAGE_PORT:-8640}"
