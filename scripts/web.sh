@@ -42,10 +42,11 @@ if [ -z "${MIRAGE_RUN_NATIF:-}" ]; then
   cmake --build "$natif" -j"$(nproc)" --target "${cibles[@]}"
 fi
 
+debut_web=$SECONDS
 version=$(sed -n 's/^project(mirage VERSION \([0-9.]*\).*/\1/p' "$racine/CMakeLists.txt")
 make -s -f "$racine/web/Makefile" -j"$(nproc)" RACINE="$racine" SORTIE="$sortie" DONNEES="$run" VERSION="$version"
 cp "$racine/web/index.html" "$racine/web/page.css" "$racine/web/page.js" "$site/"
-echo "Site: $site ($(du -sh "$site" | cut -f1))"
+echo "Site: $site ($(du -sh "$site" | cut -f1)), built in $((SECONDS - debut_web)) s"
 
 case "$mode" in
   construire) exit 0 ;;

@@ -109,6 +109,19 @@ async function principal() {
       assert.strictEqual(await differences(page, '/essais/splash.png'), 0);
       const style = await page.$eval('#canvas', (c) => [c.style.width, c.style.height, getComputedStyle(c).imageRendering]);
       assert.deepStrictEqual(style, ['1280px', '960px', 'pixelated']);  // 2x in a 1400x1000 window
+      // F11 and Alt+Enter reach the game, which asks the page for its full screen and out of it;
+      // the page's button does the same.
+      const plein = () => document.fullscreenElement && document.fullscreenElement.id === 'scene';
+      await appuyer(page, 'F11');
+      await attendre(page, plein);
+      assert.strictEqual(await page.$eval('#canvas', (c) => c.style.width), '1280px');
+      await page.keyboard.down('Alt');
+      await appuyer(page, 'Enter');
+      await page.keyboard.up('Alt');
+      await attendre(page, () => !document.fullscreenElement);
+      await page.click('#plein-ecran');
+      await attendre(page, plein);
+      await page.evaluate(() => document.exitFullscreen());
       await page.setViewport({ width: 1000, height: 700 });
       await attendre(page, () => document.getElementById('canvas').style.width === '640px');
       await page.screenshot({ path: path.join(essais, 'page_splash.png') });
