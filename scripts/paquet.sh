@@ -80,7 +80,7 @@ echo "paquet: packages in $sortie"
 [ "$mode" = --verifier ] || exit 0
 
 # ---- checks of the packages as built ----
-installer lintian desktop-file-utils appstream xvfb xdotool imagemagick
+installer lintian desktop-file-utils appstream xvfb xauth xdotool imagemagick
 cd "$sortie"
 echo "== lintian"
 lintian --info --fail-on error,warning ./mirage_"${version_deb}"_*.changes || echec "lintian"
