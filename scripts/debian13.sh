@@ -39,7 +39,12 @@ if [ ! -x "$base/usr/bin/apt-get" ]; then
     mv "$base.tmp" "$base"
 fi
 if [ "$mode" = --neuf ] || [ ! -x "$racine/usr/bin/apt-get" ]; then
-    rm -rf "$racine"
+    # Never through a mount left in the root (/dev, /sys of this machine).
+    if awk -v r="$racine/" 'index($2, r) == 1 { found = 1 } END { exit !found }' /proc/mounts; then
+        echo "debian13.sh: something is still mounted under $racine: unmount it first" >&2
+        exit 1
+    fi
+    rm -rf --one-file-system "$racine"
     cp -a "$base" "$racine"
 fi
 
