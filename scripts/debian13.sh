@@ -94,6 +94,18 @@ etape "scripts/tester.sh" scripts/tester.sh
 etape "scripts/jouer.sh under Xvfb" scripts/essai-jouer.sh
 etape "scripts/paquet.sh --verifier" env DEB_BUILD_OPTIONS=nocheck scripts/paquet.sh --verifier
 
+# The packages built on this machine (Debian 12, by scripts/paquet.sh) must install there too:
+# apt-get resolves their dependencies against Debian 13's archive without installing them.
+paquets_ici=("$projet"/build-paquet/mirage_*.deb "$projet"/build-paquet/mirage-data_*.deb)
+if [ -e "${paquets_ici[0]}" ] && [ -e "${paquets_ici[1]}" ]; then
+    mkdir -p "$racine/root/paquets-ici"
+    rm -f "$racine"/root/paquets-ici/*.deb
+    cp "${paquets_ici[@]}" "$racine/root/paquets-ici/"
+    dedans bash -c 'apt-get install -s /root/paquets-ici/*.deb' > "$cache/paquets-ici.log" 2>&1 ||
+        { tail -20 "$cache/paquets-ici.log"; echo "debian13.sh: FAIL: the packages built here cannot be installed on Debian 13" >&2; exit 1; }
+    echo "== the packages built here install on Debian 13: $(grep -c '^Inst ' "$cache/paquets-ici.log") packages to install, dependencies included"
+fi
+
 # The generated data: the same bytes on both systems.
 empreintes() { (cd "$1" && find Images Sound icones -type f -print0 | sort -z | xargs -0 sha256sum); }
 ici="$projet/build-test/run"
