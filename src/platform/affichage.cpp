@@ -75,6 +75,14 @@ void placer_fenetre_sdl2(int x, int y) {
 #endif
 }
 
+// sdl12-compat (SDL 1.2 on SDL2) hands its SDL2 window out; the classic library has no such
+// function.
+int sur_sdl12_compat() {
+    static int reponse = -1;
+    if (reponse < 0) reponse = dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow") != nullptr;
+    return reponse;
+}
+
 void lire_bureau() {
     if (aff.impose_largeur > 0) {
         aff.bureau_largeur = aff.impose_largeur;
@@ -205,6 +213,18 @@ SDL_Surface* affichage_ouvrir(void) {
     return aff.toile;
 #endif
     // The desktop can only be asked once SDL's video is up, and before the first mode is set.
+    // sdl12-compat presents each flip through an SDL2 renderer: it clears the whole window,
+    // copies its texture of the display over it and shows the result. SDL2 picks OpenGL by
+    // default, and shows even its software renderer's window through OpenGL; without a GPU (a
+    // virtual machine, a remote desktop, Xvfb) Mesa's software rasteriser then draws every
+    // pixel of the desktop on the CPU at every flip: 3 to 4 times the classic library's share of
+    // a core in a level. The software renderer writing to the X server's shared memory, as the
+    // classic library does, stays under 1.5 times it, and costs little more where a GPU would
+    // have drawn. A player's own choice (either variable set) is kept.
+    if (sur_sdl12_compat()) {
+        setenv("SDL_RENDER_DRIVER", "software", 0);
+        setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
+    }
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return NULL;
     lire_bureau();
     if (!regler_mode(0)) return NULL;
@@ -262,8 +282,11 @@ int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre) {
     const MiseEnPage& p = aff.page;
     // A page flip shows a back buffer that holds an older picture, video memory is slow to read
     // back, and after a mode change the borders must be blackened: these redraw and show all.
+    // sdl12-compat's display is plain memory whatever its flags say, and a flip uploads all of
+    // it: the rows that changed are all it needs too.
     int premiere, derniere;
-    if ((v->flags & (SDL_DOUBLEBUF | SDL_HWSURFACE)) || aff.a_effacer > 0 || !aff.direct) {
+    const int memoire = sur_sdl12_compat() || !(v->flags & (SDL_DOUBLEBUF | SDL_HWSURFACE));
+    if (!memoire || aff.a_effacer > 0 || !aff.direct) {
         if (aff.a_effacer > 0) {
             SDL_FillRect(v, NULL, SDL_MapRGB(v->format, 0, 0, 0));
             --aff.a_effacer;
