@@ -110,3 +110,7 @@ void rejeu_touches(Uint8* touches);
 // ends the replay (exit 0), F11 and Alt+Enter switch the display mode.
 uint32_t rejeu_image(void);
 unsigned int rejeu_graine(void);
+// The letter of the record playback hands out next ('T', 'A', ...; 0 when the recording has
+// nothing more) and, for 'A' and 'X', *champ its first field (the wait's ms, the reading's
+// kind), for a driver that plays a recording without the game (the fuzzers).
+char rejeu_prochain(uint32_t* champ);

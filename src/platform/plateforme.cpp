@@ -251,7 +251,8 @@ int plateforme_afficher(SDL_Surface* ecran) {
     enregistrer_image(t);
     caler(t);
     // After the frame is recorded: a signal that ends the game leaves a replay up to this flip.
-    if (!sim.active) signaux_verifier();
+    // The simulator catches signals too (signaux_installer), so it ends here as well.
+    signaux_verifier();
     return r;
 }
 
