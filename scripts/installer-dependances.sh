@@ -13,6 +13,7 @@ paquets=(
   fonts-dejavu-core fonts-terminus espeak-ng
   googletest libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick time
+  clang-14 libclang-rt-14-dev
   libsdl2-2.0-0
 )
 [ $# -gt 0 ] && paquets=("$@")
