@@ -556,12 +556,13 @@ void rejeu_ouvrir(const char* chemin, const EnteteRejeu* ici, int fenetre, Entet
     }
     // The header first: what is not a replay is refused before the rest is read. Then never
     // more than the size the file had when it was opened.
-    lec.octets.resize(size_t(taille));
-    size_t lus = fread(lec.octets.data(), 1, std::min(lec.octets.size(), TAILLE_MAX_ENTETE), f);
+    lec.octets.resize(std::min(size_t(taille), TAILLE_MAX_ENTETE));
+    size_t lus = fread(lec.octets.data(), 1, lec.octets.size(), f);
     if (analyser_rejeu(lec.octets.data(), lus, &lec.bilan, raison, sizeof raison) < 0 && !ferror(f)) {
         fclose(f);
         arreter("%s", raison);
     }
+    lec.octets.resize(size_t(taille));
     lus += fread(lec.octets.data() + lus, 1, lec.octets.size() - lus, f);
     int erreur = ferror(f);
     fclose(f);
