@@ -1,6 +1,7 @@
 // Fuzzing the replay reader, then playback: whatever analyser_rejeu accepts is opened with
-// rejeu_ouvrir and played to its end through the platform layer's replay calls, in the order
-// the recording holds them (as a game in step with its recording would ask).
+// rejeu_ouvrir and played through the platform layer's entry points in simulated mode (its
+// first 64 frames), in the order the recording holds them, as a game in step with its
+// recording would ask.
 #define MIRAGE_FUZZ_MUTATEUR
 #include <stdio.h>
 #include <stdlib.h>
@@ -9,13 +10,20 @@
 #include <string>
 
 #include "platform/enregistrement.h"
+#include "platform/plateforme.h"
 #include "reparer.h"
 
 static std::string g_chemin;
+static SDL_Surface* g_ecran = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     const char* dossier = getenv("TMPDIR");
     g_chemin = std::string(dossier ? dossier : "/tmp") + "/mirage_fuzz_" + std::to_string(getpid()) + ".rej";
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) abort();
+    plateforme_simuler(1);
+    g_ecran = plateforme_ouvrir_ecran();
+    if (!g_ecran) abort();
     return 0;
 }
 
@@ -31,16 +39,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     EnteteRejeu lu;
     rejeu_ouvrir(g_chemin.c_str(), &bilan.entete, 0, &lu);
     SDL_Event e;
-    Uint8 touches[SDLK_LAST];
     uint32_t champ;
+    int images = 0;
     for (char t; (t = rejeu_prochain(&champ)) != 0 && t != 'Z';) {
         switch (t) {
-            case 'T': rejeu_ticks(); break;
-            case 'A': rejeu_attente(champ); break;
-            case 'E': case 'R': rejeu_evenement(&e); break;
-            case 'C': rejeu_touches(touches); break;
-            case 'I': rejeu_image(); break;
-            case 'G': rejeu_graine(); break;
+            case 'T': plateforme_ticks(); break;
+            case 'A': plateforme_attendre(champ); break;
+            case 'E': case 'R': plateforme_evenement(&e); break;
+            case 'C': plateforme_touches(); break;
+            case 'I':
+                if (++images > 64) return 0;  // enough: every flip copies the whole canvas
+                plateforme_afficher(g_ecran);
+                break;
+            case 'G': plateforme_graine(); break;
             case 'X':
                 // The game asks for no other kind: such a recording stops as out of step.
                 if (champ != LECTURE_MUSIQUE_EN_COURS) return 0;

@@ -1,7 +1,6 @@
 // Input scripts of the simulator (see entrees.h).
 #include "entrees.h"
 
-#include <ctype.h>
 #include <stdlib.h>
 #include <string.h>
 #include <strings.h>
@@ -10,23 +9,12 @@
 #include <vector>
 
 #include "core/fichiers.h"
+#include "platform/codes_sdl.h"
 #include "platform/plateforme.h"
 
 namespace {
 // Far above any script (a pilot's whole level is a few hundred KB).
 const long long TAILLE_MAX_SCRIPT = 64ll << 20;
-
-struct NomTouche {
-    const char* nom;
-    SDLKey touche;
-};
-const NomTouche k_noms[] = {
-    {"RETURN", SDLK_RETURN}, {"ESCAPE", SDLK_ESCAPE}, {"UP", SDLK_UP},           {"DOWN", SDLK_DOWN},
-    {"LEFT", SDLK_LEFT},     {"RIGHT", SDLK_RIGHT},   {"SPACE", SDLK_SPACE},     {"TAB", SDLK_TAB},
-    {"BACKSPACE", SDLK_BACKSPACE}, {"LALT", SDLK_LALT}, {"RALT", SDLK_RALT},     {"LCTRL", SDLK_LCTRL},
-    {"RCTRL", SDLK_RCTRL},   {"LSHIFT", SDLK_LSHIFT}, {"RSHIFT", SDLK_RSHIFT},   {"F1", SDLK_F1},
-    {"F11", SDLK_F11},       {"F12", SDLK_F12},       {"KP_ENTER", SDLK_KP_ENTER},
-};
 }  // namespace
 
 // "JOY BUTTON n down|up", "JOY AXIS n value", "JOY HAT value" (SDL_HAT_* bits, 0 = centred).
@@ -68,13 +56,7 @@ static int lire_manette(const std::vector<std::string>& mots, uint32_t t) {
     return 0;
 }
 
-SDLKey touche_par_nom(const char* nom) {
-    if (strlen(nom) == 1 && (islower((unsigned char)nom[0]) || isdigit((unsigned char)nom[0])))
-        return (SDLKey)nom[0];
-    for (const NomTouche& n : k_noms)
-        if (strcasecmp(n.nom, nom) == 0) return n.touche;
-    return SDLK_UNKNOWN;
-}
+SDLKey touche_par_nom(const char* nom) { return SDLKey(touche_native(touche_canonique_par_nom(nom))); }
 
 // One line (without its newline): 0, or -1 with the reason.
 static int lire_ligne(const char* debut, size_t taille, std::string* raison) {

@@ -10,7 +10,8 @@
 
 #include <string>
 
-// The SDLKey for a name such as "RETURN" or "g"; SDLK_UNKNOWN when the name is not known.
+// The SDLKey for a name such as "RETURN" or "g" (named as replays number keys, whatever the
+// SDL: platform/codes_sdl.h); SDLK_UNKNOWN when the name is not known.
 SDLKey touche_par_nom(const char* nom);
 
 // Reads the script `texte` (whole lines of any length, '\n' between them) and hands every
