@@ -26,11 +26,14 @@ decalage() {
 }
 
 tir_tenu="0 g down"
+# Scripts are files: the simulator reads regular files only (a pipe could block or never end).
+printf '%s\n' "$tir_tenu" > "$tmp/tir.txt"
+printf '132 RETURN down\n288 RETURN down\n' > "$tmp/pres_entrees.txt"
 echo "Running level 1 (invincible, fire held)..." >&2
-./simulateur --scene niveau1 --invincible --temps-max 175000 --entrees <(printf '%s\n' "$tir_tenu") \
+./simulateur --scene niveau1 --invincible --temps-max 175000 --entrees "$tmp/tir.txt" \
   --trace "$tmp/n1.jsonl" --mesures "$tmp/n1.txt" > /dev/null || true
 echo "Running level 2 (invincible, fire held)..." >&2
-./simulateur --scene niveau2 --invincible --temps-max 200000 --entrees <(printf '%s\n' "$tir_tenu") \
+./simulateur --scene niveau2 --invincible --temps-max 200000 --entrees "$tmp/tir.txt" \
   --trace "$tmp/n2.jsonl" --mesures "$tmp/n2.txt" > /dev/null || true
 echo "Running both levels without enemies..." >&2
 ./simulateur --scene niveau1 --sans-vagues --temps-max 60000 --mesures "$tmp/n1v.txt" > /dev/null || true
@@ -38,7 +41,7 @@ echo "Running both levels without enemies..." >&2
 echo "Running the stories..." >&2
 ./simulateur --scene intro --mesures "$tmp/intro.txt" > /dev/null
 ./simulateur --scene interlude --mesures "$tmp/interlude.txt" > /dev/null
-./simulateur --scene presentation --entrees <(printf '132 RETURN down\n288 RETURN down\n') --mesures "$tmp/pres.txt" > /dev/null
+./simulateur --scene presentation --entrees "$tmp/pres_entrees.txt" --mesures "$tmp/pres.txt" > /dev/null
 
 echo "Running the baselines..." >&2
 "$run/mirage_bench" --benchmark_format=csv 2> /dev/null > "$tmp/bench.csv"
@@ -95,14 +98,15 @@ entrees_jeu="132 RETURN down
 288 RETURN down
 166276 RETURN down
 780276 ESCAPE down"
-/usr/bin/time -v ./simulateur --scene jeu --sans-vagues --temps-max 900000 --entrees <(printf '%s\n' "$entrees_jeu") \
+printf '%s\n' "$entrees_jeu" > "$tmp/jeu_entrees.txt"
+/usr/bin/time -v ./simulateur --scene jeu --sans-vagues --temps-max 900000 --entrees "$tmp/jeu_entrees.txt" \
   > "$tmp/jeu.txt" 2> "$tmp/jeu_time.txt" || true
 mur=$(grep -m1 -o "[0-9.]* s wall" "$tmp/jeu.txt")
 virtuel=$(grep -m1 -o "at [0-9]* ms virtual" "$tmp/jeu.txt")
 echo "| Whole simulated game (no enemies), wall | ${mur:-?} ($virtuel) |"
 pic=$(grep "Maximum resident" "$tmp/jeu_time.txt" | awk '{ printf "%.1f", $NF / 1024 }')
 pic1=$( { /usr/bin/time -v ./simulateur --scene niveau1 --invincible --temps-max 175000 \
-  --entrees <(printf "%s\n" "$tir_tenu") > /dev/null || true; } 2>&1 | grep "Maximum resident" | awk '{ printf "%.1f", $NF / 1024 }')
+  --entrees "$tmp/tir.txt" > /dev/null || true; } 2>&1 | grep "Maximum resident" | awk '{ printf "%.1f", $NF / 1024 }')
 echo "| Peak resident memory: whole game / level 1 with its enemies | ${pic} MiB / ${pic1} MiB |"
 debut=$(date +%s.%N)
 "$build/assetgen" "$tmp/pack" > /dev/null

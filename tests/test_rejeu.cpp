@@ -404,6 +404,15 @@ TEST_F(RejeuSimule, OtherFormatGameVersionOrDataFilesAreRefused) {
     verifier_refus(rejouer(fichier_, "", pack.chemin), fichier_, "recorded with other data files");
 }
 
+// A header that names no scene of the game is refused for what it is.
+TEST_F(RejeuSimule, AReplayOfAnUnknownSceneIsRefusedForWhatItIs) {
+    std::string c = copie("inconnue.rej", refaire_entete(octets_, "scene jeu", "scene xyz"));
+    verifier_refus(rejouer(c), c, "it holds the scene 'xyz', which this game does not have");
+    int s = system(("cd '" MIRAGE_RUN_DIR "' && SDL_VIDEODRIVER=dummy ./mirage --rejouer " + c + " > " + c + ".txt 2>&1").c_str());
+    EXPECT_TRUE(WIFEXITED(s) && WEXITSTATUS(s) == 1);
+    EXPECT_EQ(lire(c + ".txt"), "mirage: cannot replay " + c + ": it holds the scene 'xyz', which this game does not have\n");
+}
+
 // A run ended by exit() elsewhere than the end of the game (here --temps-max; in the real game
 // a signal) is recorded up to its last reading, and replays to the same trace.
 TEST_F(RejeuSimule, ARunEndedByExitReplaysToItsLastReading) {

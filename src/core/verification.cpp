@@ -7,9 +7,15 @@
 #include <string.h>
 #include <strings.h>
 
+#include <string>
 #include <vector>
 
+#include "core/fichiers.h"
+
 namespace {
+
+// Far above any file of the pack (the longest music is a few MiB).
+const long long TAILLE_MAX_DONNEE = 256ll << 20;
 
 uint32_t be32(const uint8_t* p) { return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3]; }
 uint32_t le32(const uint8_t* p) { return p[0] | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24); }
@@ -174,20 +180,31 @@ Verificateur verificateur_pour(const char* chemin) {
 }
 
 const char* verifier_fichier(const char* chemin, char* raison, size_t taille_raison) {
-    FILE* f = fopen(chemin, "rb");
+    long long taille = 0;
+    FILE* f = ouvrir_fichier_regulier(chemin, &taille, raison, taille_raison);
     if (!f) {
-        snprintf(raison, taille_raison, "cannot open: %s", strerror(errno));
+        if (strncmp(raison, "not a regular file", 18) != 0) {
+            std::string pourquoi = raison;
+            snprintf(raison, taille_raison, "cannot open: %s", pourquoi.c_str());
+        }
         return raison;
     }
-    fseek(f, 0, SEEK_END);
-    long taille = ftell(f);
-    fseek(f, 0, SEEK_SET);
     if (taille <= 0) {
         fclose(f);
         snprintf(raison, taille_raison, "the file is empty");
         return raison;
     }
+    if (taille > TAILLE_MAX_DONNEE) {
+        fclose(f);
+        snprintf(raison, taille_raison, "too large (%lld bytes; a data file holds at most 256 MiB)", taille);
+        return raison;
+    }
     uint8_t* octets = (uint8_t*)malloc(size_t(taille));
+    if (!octets) {
+        fclose(f);
+        snprintf(raison, taille_raison, "out of memory reading %lld bytes", taille);
+        return raison;
+    }
     size_t lus = fread(octets, 1, size_t(taille), f);
     fclose(f);
     const char* r = NULL;

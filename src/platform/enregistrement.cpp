@@ -10,9 +10,11 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "core/fichiers.h"
 #include "platform/codes_sdl.h"
 #include "platform/pilotes.h"
 #include "platform/plateforme.h"
@@ -22,6 +24,8 @@ namespace {
 const char MAGIE[] = "MIRAGE-REJEU ";
 const size_t TAILLE_MAX_ENTETE = 1024;
 const uint64_t TAILLE_MAX_IMAGE = 1 << 20;  // far above any frame: a longer one is damage
+// Far above any game (level 1 takes about 100 KB a minute): a larger file is not read.
+const uint64_t TAILLE_MAX_REJEU = uint64_t(512) << 20;
 const uint8_t FIN_NORMALE = 0, FIN_INTERROMPUE = 1;
 
 // ---- encoding shared by the writer and the reader ----
@@ -602,14 +606,28 @@ void cadencer(uint32_t t) {
 void rejeu_ouvrir(const char* chemin, const EnteteRejeu* ici, int fenetre, EnteteRejeu* lu) {
     lec = Lecteur();
     lec.chemin = chemin;
-    FILE* f = fopen(chemin, "rb");
-    if (!f) arreter("%s", strerror(errno));
-    uint8_t tampon[65536];
-    for (size_t n; (n = fread(tampon, 1, sizeof tampon, f)) > 0;) lec.octets.insert(lec.octets.end(), tampon, tampon + n);
+    char raison[256];
+    long long taille = 0;
+    FILE* f = ouvrir_fichier_regulier(chemin, &taille, raison, sizeof raison);
+    if (!f) arreter("%s", raison);
+    if (uint64_t(taille) > TAILLE_MAX_REJEU) {
+        fclose(f);
+        arreter("too large (%lld bytes; a replay holds at most %" PRIu64 " MiB)", taille, TAILLE_MAX_REJEU >> 20);
+    }
+    // The header first: what is not a replay is refused before the rest is read. Then never
+    // more than the size the file had when it was opened.
+    lec.octets.resize(std::min(size_t(taille), TAILLE_MAX_ENTETE));
+    size_t lus = fread(lec.octets.data(), 1, lec.octets.size(), f);
+    if (analyser_rejeu(lec.octets.data(), lus, &lec.bilan, raison, sizeof raison) < 0 && !ferror(f)) {
+        fclose(f);
+        arreter("%s", raison);
+    }
+    lec.octets.resize(size_t(taille));
+    lus += fread(lec.octets.data() + lus, 1, lec.octets.size() - lus, f);
     int erreur = ferror(f);
     fclose(f);
     if (erreur) arreter("read error");
-    char raison[256];
+    lec.octets.resize(lus);
     if (analyser_rejeu(lec.octets.data(), lec.octets.size(), &lec.bilan, raison, sizeof raison) < 0)
         arreter("%s", raison);
     const EnteteRejeu* e = &lec.bilan.entete;
@@ -715,6 +733,17 @@ const PilotePlateforme PILOTE_REJEU = {
     "rejeu",        ouvrir_ecran_rejoue, ticks_rejoues,  attente_rejouee,   evenement_rejoue, touches_rejouees,
     image_rejouee,  montrer_rejoue,      graine_rejouee, maintenant_rejoue, suivre_rejoue,
 };
+
+char rejeu_prochain(uint32_t* champ) {
+    char t = regarder();
+    *champ = 0;
+    if (t == 'A' || t == 'X') {
+        size_t garde = lec.pos++;
+        *champ = uint32_t(varint_lu());
+        lec.pos = garde;
+    }
+    return t;
+}
 
 int lecture_externe(GenreLecture genre, int valeur) {
     if (lec.actif) {

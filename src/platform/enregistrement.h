@@ -91,3 +91,8 @@ int analyser_rejeu(const uint8_t* octets, size_t n, BilanRejeu* bilan, char* rai
 
 // The recorder and playback are drivers of the platform layer (PILOTE_ENREGISTREUR and
 // PILOTE_REJEU, pilotes.h), composed around the others when recording or playback starts.
+
+// The letter of the record playback hands out next ('T', 'A', ...; 0 when the recording has
+// nothing more) and, for 'A' and 'X', *champ its first field (the wait's ms, the reading's
+// kind), for a driver that plays a recording without the game (the fuzzers).
+char rejeu_prochain(uint32_t* champ);

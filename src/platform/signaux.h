@@ -5,9 +5,10 @@
 #pragma once
 
 // Catches the three signals, except those the process inherited as ignored (nohup's SIGHUP, a
-// background job's SIGINT): a handler of SDL's, or none, is replaced. Called in real mode only,
-// before SDL's video start-up (which keeps a handler it finds in place) and after it. A second
-// signal while the first is still waiting for the game ends the process at once.
+// background job's SIGINT): a handler of SDL's, or none, is replaced. Called by the game and
+// by the simulator, before SDL's video start-up (which keeps a handler it finds in place) and
+// after it. A second signal while the first is still waiting for the game ends the process at
+// once.
 void signaux_installer(void);
 
 // Ends the process with exit(128 + signal) when a signal arrived; returns at once otherwise.

@@ -1,7 +1,11 @@
 // Trace of game events, one JSON object per line (see trace.h).
 #include "platform/trace.h"
 
+#include <errno.h>
 #include <stdarg.h>
+#include <string.h>
+
+#include <string>
 
 #include "platform/plateforme.h"
 
@@ -10,7 +14,30 @@ static ObservateurTrace g_observateur = NULL;
 static void* g_donnees = NULL;
 static int g_dans_observateur = 0;
 
-void trace_ouvrir(FILE* fichier) { g_trace = fichier; }
+static FILE* g_fichier_ouvert = NULL;  // opened by trace_ouvrir_fichier, closed by trace_fermer
+static std::string g_nom;
+
+void trace_ouvrir(FILE* fichier) {
+    g_trace = fichier;
+    g_nom.clear();
+}
+
+int trace_ouvrir_fichier(const char* chemin) {
+    trace_fermer();
+    FILE* f = fopen(chemin, "w");
+    if (!f) return -1;
+    setvbuf(f, NULL, _IOLBF, 0);
+    trace_ouvrir(f);
+    g_fichier_ouvert = f;
+    g_nom = chemin;
+    return 0;
+}
+
+void trace_fermer(void) {
+    if (g_trace == g_fichier_ouvert) g_trace = NULL;
+    if (g_fichier_ouvert) fclose(g_fichier_ouvert);
+    g_fichier_ouvert = NULL;
+}
 
 int trace_active(void) { return g_trace != NULL || g_observateur != NULL; }
 
@@ -36,8 +63,12 @@ void trace_ecrire(const char* ev, const char* format, ...) {
     ligne[n] = '}';
     ligne[n + 1] = '\0';
     if (g_trace) {
-        fputs(ligne, g_trace);
-        fputc('\n', g_trace);
+        if (fputs(ligne, g_trace) < 0 || fputc('\n', g_trace) == EOF || ferror(g_trace)) {
+            // Once: the game goes on, the trace stops here (a full disk must not end a game).
+            fprintf(stderr, "mirage: cannot write the trace %s: %s; the trace stops here\n",
+                    g_nom.empty() ? "file" : g_nom.c_str(), strerror(errno));
+            g_trace = NULL;
+        }
     }
     if (g_observateur && !g_dans_observateur) {
         g_dans_observateur = 1;

@@ -8,6 +8,12 @@
 
 // Starts writing to `fichier` (not owned; the caller closes it). NULL stops tracing.
 void trace_ouvrir(FILE* fichier);
+// Creates or empties `chemin` and traces into it line by line (a killed run keeps every whole
+// line). Returns 0, or -1 with errno. A write that fails later (a full disk) is said once on
+// standard error, "mirage: cannot write the trace FILE: reason; the trace stops here", and the
+// run goes on. trace_fermer closes it.
+int trace_ouvrir_fichier(const char* chemin);
+void trace_fermer(void);
 // 1 while a trace file is open or an observer is set: callers may skip building costly fields.
 int trace_active(void);
 // Writes {"ev":"<ev>","t":<now><,extra>} where `format` (printf style) yields the remaining

@@ -9,6 +9,7 @@
 #include <string.h>
 #include <time.h>
 
+#include "core/fichiers.h"
 #include "core/ressources.h"
 #include "cutscene/interlude.h"
 #include "cutscene/intro.h"
@@ -120,8 +121,10 @@ void jouer_sequence(SDL_Surface* ecran, const ImagesShell* images) { jouer_seque
 }
 
 // The game's own options: a replay to record or to play back, a trace to write. Anything
-// else is refused, so that a mistyped option never starts an unrecorded game.
-static void lire_options(int argc, char** argv, FILE** trace) {
+// else is refused, so that a mistyped option never starts an unrecorded game. The whole
+// command line and the replay to play are checked before any file is opened for writing, and
+// two options naming one file are refused: nothing a refused command line names is emptied.
+static void lire_options(int argc, char** argv) {
     const char *enregistrer = NULL, *rejouer = NULL, *fichier_trace = NULL;
     for (int i = 1; i < argc; ++i) {
         const char** cible = strcmp(argv[i], "--enregistrer") == 0 ? &enregistrer
@@ -132,16 +135,16 @@ static void lire_options(int argc, char** argv, FILE** trace) {
         *cible = argv[++i];
     }
     if (enregistrer && rejouer) refuser_argument("--rejouer");
-    if (fichier_trace) {
-        *trace = fopen(fichier_trace, "w");
-        if (!*trace) {
-            fprintf(stderr, "mirage: cannot write %s: %s\n", fichier_trace, strerror(errno));
-            exit(1);
-        }
-        // Line by line: a game that is killed keeps its trace up to its last event.
-        setvbuf(*trace, NULL, _IOLBF, 0);
-        trace_ouvrir(*trace);
-    }
+    const struct {
+        const char* option;
+        const char* fichier;
+    } fichiers[] = {{"--enregistrer", enregistrer}, {"--rejouer", rejouer}, {"--trace", fichier_trace}};
+    for (const auto& a : fichiers)
+        for (const auto& b : fichiers)
+            if (&a < &b && a.fichier && b.fichier && meme_fichier(a.fichier, b.fichier)) {
+                fprintf(stderr, "mirage: %s and %s name the same file (%s)\n", a.option, b.option, b.fichier);
+                exit(1);
+            }
     if (rejouer) {
         EnteteRejeu lu = commencer_rejeu(rejouer, 1);
         if (strcmp(lu.scene, "jeu") != 0) {
@@ -150,21 +153,21 @@ static void lire_options(int argc, char** argv, FILE** trace) {
             exit(1);
         }
     }
+    if (fichier_trace && trace_ouvrir_fichier(fichier_trace) < 0) {
+        fprintf(stderr, "mirage: cannot write %s: %s\n", fichier_trace, strerror(errno));
+        exit(1);
+    }
     if (enregistrer) commencer_enregistrement(enregistrer, "jeu", (uint32_t)time(NULL));
 }
 
 int SDL_main(int argc, char** argv) {
-    FILE* trace = NULL;
-    lire_options(argc, argv, &trace);
+    lire_options(argc, argv);
     SDL_Surface* ecran = ouvrir_affichage_et_son();
     ImagesShell images;
     charger_images_shell(&images);
     jouer_sequence(ecran, &images);
     enregistrement_fermer();
     rejeu_terminer();
-    if (trace) {
-        trace_ouvrir(NULL);
-        fclose(trace);
-    }
+    trace_fermer();
     return 1;
 }

@@ -6,9 +6,11 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
+#include "core/fichiers.h"
 #include "cutscene/ressources_histoires.h"
 #include "level/menu_haut.h"
 #include "level/ressources_niveau.h"
@@ -50,18 +52,19 @@ void empreinte_donnees(EnteteRejeu* e) {
     static unsigned char tampon[1 << 16];
     for (const std::string& c : chemins) {
         fnv(&h, c.c_str(), c.size() + 1);
-        FILE* f = fopen(c.c_str(), "rb");
-        uint64_t taille = UINT64_MAX;
-        if (f && fseek(f, 0, SEEK_END) == 0) {
-            long fin = ftell(f);
-            if (fin >= 0) taille = uint64_t(fin);
-            rewind(f);
-        }
+        // A FIFO or a directory counts as missing: reading it could block or never end.
+        char raison[128];
+        long long octets = 0;
+        FILE* f = ouvrir_fichier_regulier(c.c_str(), &octets, raison, sizeof raison);
+        uint64_t taille = f ? uint64_t(octets) : UINT64_MAX;
         unsigned char octets_taille[8];
         for (int k = 0; k < 8; ++k) octets_taille[k] = (unsigned char)(taille >> (8 * k));
         fnv(&h, octets_taille, 8);
-        if (f && taille != UINT64_MAX) {
-            for (size_t n; (n = fread(tampon, 1, sizeof tampon, f)) > 0;) fnv(&h, tampon, n);
+        if (f) {
+            // The size read when it was opened, whatever the file does meanwhile.
+            for (uint64_t reste = taille, n; reste > 0 && (n = fread(tampon, 1, size_t(std::min<uint64_t>(reste, sizeof tampon)), f)) > 0;
+                 reste -= n)
+                fnv(&h, tampon, size_t(n));
             total += taille;
         }
         if (f) fclose(f);
@@ -89,8 +92,21 @@ void commencer_enregistrement(const char* chemin, const char* scene, uint32_t gr
     }
 }
 
+const char* const SCENES[] = {"jeu", "presentation", "menu", "intro", "niveau1", "interlude", "niveau2"};
+
+int scene_connue(const char* nom) {
+    for (const char* s : SCENES)
+        if (strcmp(s, nom) == 0) return 1;
+    return 0;
+}
+
 EnteteRejeu commencer_rejeu(const char* chemin, int fenetre) {
     EnteteRejeu ici = entete_du_jeu("", 0), lu;
     rejeu_ouvrir(chemin, &ici, fenetre, &lu);
+    if (!scene_connue(lu.scene)) {
+        fprintf(stderr, "mirage: cannot replay %s: it holds the scene '%s', which this game does not have\n", chemin,
+                lu.scene);
+        exit(1);
+    }
     return lu;
 }

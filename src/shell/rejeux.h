@@ -22,8 +22,11 @@ EnteteRejeu entete_du_jeu(const char* scene, uint32_t graine);
 // cannot be created stops the game with "mirage: cannot write FILE: reason" (exit status 1).
 void commencer_enregistrement(const char* chemin, const char* scene, uint32_t graine);
 
+// The scenes a run can be: "jeu" (the whole game) and the simulator's single scenes.
+int scene_connue(const char* nom);
+
 // Opens `chemin` for playback (fenetre 1: in the window at the recorded pace; 0: on the
 // virtual clock) after checking it against this game and these data. A file that cannot be
-// replayed stops the game with "mirage: cannot replay FILE: reason" (exit status 1).
-// Returns the recording's header.
+// replayed, or names no scene of scene_connue's, stops the game with "mirage: cannot replay
+// FILE: reason" (exit status 1). Returns the recording's header.
 EnteteRejeu commencer_rejeu(const char* chemin, int fenetre);

@@ -5,12 +5,20 @@
 // (SDL_HAT_* bits: 1 up, 2 right, 4 down, 8 left, 0 centred).
 #pragma once
 #include <SDL.h>
+#include <stddef.h>
 #include <stdio.h>
+
+#include <string>
 
 // The SDLKey for a name such as "RETURN" or "g" (named as replays number keys, whatever the
 // SDL: platform/codes_sdl.h); SDLK_UNKNOWN when the name is not known.
 SDLKey touche_par_nom(const char* nom);
 
-// Reads the script from `fichier` and hands every input to the platform layer's script.
-// Returns 0, or -1 after printing "FILE:LINE: reason" on standard error.
-int lire_entrees(FILE* fichier, const char* nom_fichier);
+// Reads the script `texte` (whole lines of any length, '\n' between them) and hands every
+// input to the platform layer's script. Returns 0, or -1 with "FILE:LINE: reason" in *erreur
+// at the first bad line (a time that is not digits or does not fit in 32 bits, a NUL byte, a
+// word too many or too few, an unknown key).
+int lire_entrees_texte(const char* texte, size_t taille, const char* nom_fichier, std::string* erreur);
+// Reads the script file `chemin` (a regular file of at most 64 MiB) as above. Returns 0, or
+// -1 after printing the reason on standard error.
+int lire_fichier_entrees(const char* chemin);

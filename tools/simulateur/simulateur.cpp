@@ -26,6 +26,9 @@
 //   --pilote-sortie FILE writes its inputs as an --entrees script that plays the same run.
 // Exit status: 0 when the scene ended, 2 when --temps-max stopped it, 1 on bad arguments.
 #include <SDL.h>
+#include <errno.h>
+#include <limits.h>
+#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -34,15 +37,18 @@
 
 #include <algorithm>
 #include <chrono>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "capture.h"
+#include "core/fichiers.h"
 #include "entrees.h"
 #include "hasard_entrees.h"
 #include "platform/enregistrement.h"
 #include "pilote.h"
 #include "platform/plateforme.h"
+#include "platform/signaux.h"
 #include "platform/trace.h"
 #include "level/niveau.h"
 #include "level/vue_monde.h"
@@ -62,7 +68,6 @@ struct Etat {
     FILE* mesures = nullptr;  // one line per flip: virtual ms, wall µs since start, wall µs of the frame
     std::chrono::steady_clock::time_point dernier_flip;
     std::vector<Capture> captures;
-    FILE* trace = nullptr;
     std::chrono::steady_clock::time_point debut;
     int sauter_histoires = 0;
     int memoire = 0;
@@ -129,7 +134,7 @@ void resumer(const char* fin) {
 
 void sur_limite(uint32_t, void*) {
     resumer("stopped by --temps-max");
-    if (g.trace) fclose(g.trace);
+    trace_fermer();
     if (g.pilote) detruire_pilote(g.pilote);
     if (g.sortie_pilote) fclose(g.sortie_pilote);
     exit(2);
@@ -149,15 +154,27 @@ int usage(const char* raison) {
     return 1;
 }
 
+// A whole number of at most `max`, in decimal digits only: "abc", "-1", "1x" and what does
+// not fit are refused, never taken as 0 or wrapped.
+bool lire_nombre(const std::string& texte, unsigned long long max, unsigned long long* v) {
+    if (texte.empty() || texte.size() > 20 || texte.find_first_not_of("0123456789") != std::string::npos) return false;
+    errno = 0;
+    unsigned long long n = strtoull(texte.c_str(), nullptr, 10);
+    if (errno == ERANGE || n > max) return false;
+    *v = n;
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const char* entrees = nullptr;
     const char* trace = nullptr;
-    unsigned long graine = 1;
-    unsigned long temps_max = 0;
-    long hasard_entrees = -1;
-    unsigned long duree_hasard = 120000;
+    const char* mesures = nullptr;
+    unsigned long long graine = 1;
+    unsigned long long temps_max = 0;
+    long long hasard_entrees = -1;
+    unsigned long long duree_hasard = 120000;
     DosageHasard dosage;
     const char* enregistrer = nullptr;
     const char* rejouer = nullptr;
@@ -166,46 +183,64 @@ int main(int argc, char** argv) {
     std::string change_le_jeu, scripte;
     int pilote = 0;
     const char* pilote_sortie = nullptr;
+    std::set<std::string> vues;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         bool suivant = i + 1 < argc;
+        // Every option but --capture once: a second one would silently override the first.
+        if (a != "--capture" && !vues.insert(a).second) return usage((a + " is given twice").c_str());
         if (a == "--invincible" || a == "--sans-vagues") change_le_jeu = a;
         if (a == "--entrees" || a == "--entrees-hasard" || a == "--graine" || a == "--sauter-histoires" ||
             a == "--quitter-au-menu" || a == "--hasard-retour" || a == "--hasard-calme" || a == "--duree-hasard" ||
             a == "--pilote")
             scripte = a;
+        unsigned long long n = 0;
+        // The option's number, checked against its range.
+        auto nombre = [&](unsigned long long min, unsigned long long max) {
+            if (lire_nombre(argv[++i], max, &n) && n >= min) return true;
+            usage((a + " takes a whole number from " + std::to_string(min) + " to " + std::to_string(max) + ", not '" +
+                   argv[i] + "'")
+                      .c_str());
+            return false;
+        };
         if (a == "--scene" && suivant) g.scene = argv[++i];
         else if (a == "--enregistrer" && suivant) enregistrer = argv[++i];
         else if (a == "--rejouer" && suivant) rejouer = argv[++i];
         else if (a == "--entrees" && suivant) entrees = argv[++i];
         else if (a == "--trace" && suivant) trace = argv[++i];
-        else if (a == "--graine" && suivant) graine = strtoul(argv[++i], nullptr, 10);
-        else if (a == "--temps-max" && suivant) temps_max = strtoul(argv[++i], nullptr, 10);
-        else if (a == "--invincible") fixer_invincibilite_permanente(1);
+        else if (a == "--graine" && suivant) {
+            if (!nombre(0, UINT32_MAX)) return 1;
+            graine = n;
+        } else if (a == "--temps-max" && suivant) {
+            if (!nombre(1, UINT32_MAX)) return 1;
+            temps_max = n;
+        } else if (a == "--invincible") fixer_invincibilite_permanente(1);
         else if (a == "--sans-vagues") fixer_sans_vagues(1);
-        else if (a == "--mesures" && suivant) {
-            g.mesures = fopen(argv[++i], "w");
-            if (!g.mesures) return usage("cannot write the --mesures file");
-        } else if (a == "--entrees-hasard" && suivant) hasard_entrees = long(strtoul(argv[++i], nullptr, 10));
-        else if (a == "--duree-hasard" && suivant) duree_hasard = strtoul(argv[++i], nullptr, 10);
-        else if (a == "--hasard-retour" && suivant) {
-            dosage.pct_retour = atoi(argv[++i]);
-            if (dosage.pct_retour < 0 || dosage.pct_retour > 100) return usage("--hasard-retour takes 0 to 100");
+        else if (a == "--mesures" && suivant) mesures = argv[++i];
+        else if (a == "--entrees-hasard" && suivant) {
+            if (!nombre(0, UINT32_MAX)) return 1;
+            hasard_entrees = (long long)n;
+        } else if (a == "--duree-hasard" && suivant) {
+            if (!nombre(0, UINT32_MAX)) return 1;
+            duree_hasard = n;
+        } else if (a == "--hasard-retour" && suivant) {
+            if (!nombre(0, 100)) return 1;
+            dosage.pct_retour = int(n);
         } else if (a == "--hasard-calme") dosage.calme = 1;
         else if (a == "--sauter-histoires") g.sauter_histoires = 1;
         else if (a == "--memoire") g.memoire = 1;
         else if (a == "--pilote") pilote = 1;
         else if (a == "--pilote-sortie" && suivant) pilote_sortie = argv[++i];
         else if (a == "--quitter-au-menu" && suivant) {
-            g.quitter_au_menu = atol(argv[++i]);
-            if (g.quitter_au_menu < 1) return usage("--quitter-au-menu takes a count from 1");
-        }
-        else if (a == "--capture" && suivant) {
+            if (!nombre(1, LONG_MAX)) return 1;
+            g.quitter_au_menu = long(n);
+        } else if (a == "--capture" && suivant) {
             std::string v = argv[++i];
             size_t deux_points = v.find(':');
-            if (deux_points == std::string::npos || deux_points == 0) return usage("--capture takes MS:FILE.png");
-            g.captures.push_back({uint32_t(strtoul(v.substr(0, deux_points).c_str(), nullptr, 10)),
-                                  v.substr(deux_points + 1), false});
+            if (deux_points == std::string::npos || deux_points + 1 == v.size() ||
+                !lire_nombre(v.substr(0, deux_points), UINT32_MAX, &n))
+                return usage(("--capture takes MS:FILE.png (MS from 0 to 4294967295), not '" + v + "'").c_str());
+            g.captures.push_back({uint32_t(n), v.substr(deux_points + 1), false});
         } else
             return usage(("unknown or incomplete argument " + a).c_str());
     }
@@ -215,6 +250,25 @@ int main(int argc, char** argv) {
         return usage(("--rejouer brings its own input, clock and seed: not with " +
                       (enregistrer ? std::string("--enregistrer") : change_le_jeu.empty() ? scripte : change_le_jeu))
                          .c_str());
+    if (pilote_sortie && !pilote) return usage("--pilote-sortie goes with --pilote");
+    // The pilot's inputs must be the run's only inputs, or its script would not replay the run.
+    if (pilote && (entrees || hasard_entrees >= 0)) return usage("--pilote takes no --entrees or --entrees-hasard");
+
+    // No two options may name one file: an output would empty an input, or another output.
+    std::vector<std::pair<std::string, std::string>> fichiers;
+    for (auto [option, f] : {std::make_pair("--entrees", entrees), std::make_pair("--rejouer", rejouer),
+                             std::make_pair("--trace", trace), std::make_pair("--mesures", mesures),
+                             std::make_pair("--enregistrer", enregistrer), std::make_pair("--pilote-sortie", pilote_sortie)})
+        if (f) fichiers.emplace_back(option, f);
+    for (const Capture& c : g.captures) fichiers.emplace_back("--capture", c.fichier);
+    for (size_t i = 0; i < fichiers.size(); ++i)
+        for (size_t j = i + 1; j < fichiers.size(); ++j)
+            if (meme_fichier(fichiers[i].second.c_str(), fichiers[j].second.c_str()))
+                return usage((fichiers[i].first + " and " + fichiers[j].first + " name the same file (" +
+                              fichiers[j].second + ")")
+                                 .c_str());
+
+    // Every input is read and checked before any output is opened: a refused run writes nothing.
     if (rejouer) {
         EnteteRejeu lu = commencer_rejeu(rejouer, 0);
         if (!g.scene.empty() && g.scene != lu.scene)
@@ -222,39 +276,24 @@ int main(int argc, char** argv) {
         g.scene = lu.scene;
         graine = lu.graine;
     }
-    static const char* const scenes[] = {"jeu", "presentation", "menu", "intro", "niveau1", "interlude", "niveau2"};
-    if (std::find_if(std::begin(scenes), std::end(scenes), [](const char* s) { return g.scene == s; }) ==
-        std::end(scenes))
-        return usage("--scene is required and must name a scene");
-
-    if (pilote_sortie && !pilote) return usage("--pilote-sortie goes with --pilote");
-    // The pilot's inputs must be the run's only inputs, or its script would not replay the run.
-    if (pilote && (entrees || hasard_entrees >= 0)) return usage("--pilote takes no --entrees or --entrees-hasard");
+    if (g.scene.empty()) return usage("--scene is required");
+    if (!scene_connue(g.scene.c_str())) return usage(("--scene " + g.scene + " names no scene").c_str());
     if (pilote && g.scene != "niveau1" && g.scene != "niveau2") return usage("--pilote flies --scene niveau1 or niveau2");
 
+    plateforme_simuler((unsigned int)graine);
+    if (entrees && lire_fichier_entrees(entrees) < 0) return 1;
+    if (mesures && !(g.mesures = fopen(mesures, "w"))) {
+        fprintf(stderr, "simulateur: cannot write %s: %s\n", mesures, strerror(errno));
+        return 1;
+    }
     g.debut = std::chrono::steady_clock::now();
     g.dernier_flip = g.debut;
-    plateforme_simuler((unsigned int)graine);
-    if (entrees) {
-        FILE* f = fopen(entrees, "r");
-        if (!f) {
-            fprintf(stderr, "simulateur: cannot open %s\n", entrees);
-            return 1;
-        }
-        int r = lire_entrees(f, entrees);
-        fclose(f);
-        if (r < 0) return 1;
-    }
     if (hasard_entrees >= 0)
         scripter_entrees_hasard(uint32_t(hasard_entrees), uint32_t(duree_hasard),
                                 uint32_t(temps_max ? temps_max : duree_hasard + 600000), dosage);
-    if (trace) {
-        g.trace = fopen(trace, "w");
-        if (!g.trace) {
-            fprintf(stderr, "simulateur: cannot write %s\n", trace);
-            return 1;
-        }
-        trace_ouvrir(g.trace);
+    if (trace && trace_ouvrir_fichier(trace) < 0) {
+        fprintf(stderr, "simulateur: cannot write %s: %s\n", trace, strerror(errno));
+        return 1;
     }
     if (pilote) {
         if (pilote_sortie && !(g.sortie_pilote = fopen(pilote_sortie, "w"))) {
@@ -262,13 +301,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         if (g.sortie_pilote)
-            fprintf(g.sortie_pilote, "# simulateur --pilote --scene %s --graine %lu\n", g.scene.c_str(), graine);
+            fprintf(g.sortie_pilote, "# simulateur --pilote --scene %s --graine %llu\n", g.scene.c_str(), graine);
         g.pilote = creer_pilote(g.sortie_pilote);
         observer_vue_monde(pilote_sur_vue, g.pilote);
     }
     plateforme_observer_flips(sur_flip, nullptr);
     // Only when something needs it: an observer makes the game build its trace events.
-    if (g.trace || g.sauter_histoires || g.quitter_au_menu) trace_observer(sur_evenement, nullptr);
+    if (trace || g.sauter_histoires || g.quitter_au_menu) trace_observer(sur_evenement, nullptr);
     plateforme_limiter((uint32_t)temps_max, sur_limite, nullptr);
     if (enregistrer) commencer_enregistrement(enregistrer, g.scene.c_str(), uint32_t(graine));
 
@@ -276,6 +315,9 @@ int main(int argc, char** argv) {
     // runs depend on the wall clock.
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "simulateur_muet", 1);
+    // SIGINT and SIGTERM end the run at its next flip, as in the game (SDL would turn them
+    // into a window close the simulator never reads); before SDL's start-up and after it.
+    signaux_installer();
     if (SDL_Init(SDL_INIT_NOPARACHUTE) < 0) {
         fprintf(stderr, "simulateur: SDL_Init failed: %s\n", SDL_GetError());
         return 1;
@@ -283,6 +325,7 @@ int main(int argc, char** argv) {
     atexit(SDL_Quit);
 
     SDL_Surface* ecran = ouvrir_affichage_et_son();
+    signaux_installer();
     ImagesShell images;
     charger_images_shell(&images);
     if (g.scene == "jeu") jouer_sequence(ecran, &images);
@@ -304,9 +347,6 @@ int main(int argc, char** argv) {
     }
     if (g.mesures) fclose(g.mesures);
     trace_observer(nullptr, nullptr);
-    if (g.trace) {
-        trace_ouvrir(nullptr);
-        fclose(g.trace);
-    }
+    trace_fermer();
     return 0;
 }
