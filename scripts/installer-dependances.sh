@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, generating the data and testing need, SDL2
-# among them for the test run on sdl12-compat (which scripts/sdl12-compat.sh unpacks into the
-# build directory, never installs); given package names, installs those instead (the package
-# scripts use it for their tools). Uses sudo when not root. Safe to run again: packages
-# already there are kept.
+# Installs the Debian 12 or 13 packages that building, generating the data and testing need,
+# SDL2 among them for the test run on sdl12-compat (which scripts/sdl12-compat.sh unpacks into
+# the build directory on Debian 12, never installs; on Debian 13 libsdl1.2-dev brings
+# sdl12-compat itself as the system's SDL 1.2); given package names, installs those instead
+# (the package scripts use it for their tools). Uses sudo when not root. Safe to run again:
+# packages already there are kept.
 #   scripts/installer-dependances.sh [PACKAGE...]
 set -euo pipefail
 paquets=(
@@ -12,7 +13,7 @@ paquets=(
   libpng-dev libfreetype-dev libvorbis-dev libogg-dev
   fonts-dejavu-core fonts-terminus espeak-ng
   googletest libgtest-dev libbenchmark-dev
-  xvfb xdotool imagemagick time
+  xvfb xauth xdotool imagemagick time
   libsdl2-2.0-0
 )
 [ $# -gt 0 ] && paquets=("$@")
@@ -20,7 +21,8 @@ manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
 done
-# The package lists must know libsdl1.2-compat for scripts/sdl12-compat.sh to download it.
+# The package lists must know libsdl1.2-compat for scripts/sdl12-compat.sh to download it
+# (on Debian 13 a transitional package: the library is libsdl1.2debian there, installed).
 listes_a_jour=1
 apt-cache show libsdl1.2-compat > /dev/null 2>&1 || listes_a_jour=0
 if [ ${#manquants[@]} -eq 0 ] && [ "$listes_a_jour" -eq 1 ]; then

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, builds the game and its data, and starts it from its run
+# Sets up a fresh Debian 12 or 13 machine, builds the game and its data, and starts it from its run
 # directory (build/run, which holds Images/ and Sound/).
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"

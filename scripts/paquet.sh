@@ -80,7 +80,7 @@ echo "paquet: packages in $sortie"
 [ "$mode" = --verifier ] || exit 0
 
 # ---- checks of the packages as built ----
-installer lintian desktop-file-utils appstream xvfb xdotool imagemagick
+installer lintian desktop-file-utils appstream xvfb xauth xdotool imagemagick
 cd "$sortie"
 echo "== lintian"
 lintian --info --fail-on error,warning ./mirage_"${version_deb}"_*.changes || echec "lintian"
@@ -91,10 +91,14 @@ echo "== desktop-file-validate"
 desktop-file-validate "$dossier_deb"/usr/share/applications/*.desktop || echec "desktop-file-validate"
 echo "== appstreamcli validate"
 appstreamcli validate --no-net --explain "$dossier_deb"/usr/share/metainfo/*.metainfo.xml || echec "appstreamcli"
+# Each icon's size and colour type as its PNG header states them (ImageMagick 6 and 7 name
+# channels differently): RGBA is colour type 6.
 for taille in 16 22 24 32 48 64 128 256; do
     f=$(ls "$dossier_deb"/usr/share/icons/hicolor/${taille}x${taille}/apps/*.png)
-    [ "$(identify -format '%wx%h %[channels]' "$f")" = "${taille}x${taille} srgba" ] ||
-        echec "icon $f: $(identify -format '%wx%h %[channels]' "$f"), not ${taille}x${taille} with alpha"
+    entete=$(od -An -tu1 -j16 -N10 "$f" | xargs)   # width, height (4 bytes each), depth, type
+    read -r l1 l2 l3 l4 h1 h2 h3 h4 _ type <<< "$entete"
+    [ "$((l1 << 24 | l2 << 16 | l3 << 8 | l4))x$((h1 << 24 | h2 << 16 | h3 << 8 | h4)) $type" = "${taille}x${taille} 6" ] ||
+        echec "icon $f: header $entete, not ${taille}x${taille} RGBA"
 done
 
 # ---- install, play from elsewhere, purge ----
@@ -124,7 +128,7 @@ xvfb-run -a -s "-screen 0 640x480x24" bash -c '
     pid=$!
     capture() {  # a screenshot whose pixels are not all the same colour
         import -window root "$CAPTURES/$1.png" 2>/dev/null || return 1
-        e=$(convert "$CAPTURES/$1.png" -colorspace Gray -format "%[fx:standard_deviation]" info:)
+        e=$(convert "$CAPTURES/$1.png" -alpha off -colorspace Gray -format "%[fx:standard_deviation]" info:)
         awk -v e="$e" "BEGIN { exit !(e > 0.01) }" || { echo "blank screen: $1"; return 1; }
     }
     rate() { echo "FAIL: $1"; kill $pid 2>/dev/null; cat "$journal"; exit 1; }

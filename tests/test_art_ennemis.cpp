@@ -95,8 +95,9 @@ int ecart(const Couleur& a, const Couleur& b) {
 
 std::string chemin_image(const std::string& nom) { return std::string(MIRAGE_RUN_DIR) + "/Images/" + nom; }
 
-// Loads through SDL_image, as the game does, and reads every pixel back as RGB.
-const Pixels& charger(const std::string& nom) {
+// Loads through SDL_image, as the game does, and reads every pixel back as RGB. Takes a C string:
+// with a std::string built for the call, GCC 14 would warn that the reference may dangle.
+const Pixels& charger(const char* nom) {
     static std::map<std::string, Pixels> cache;
     auto it = cache.find(nom);
     if (it != cache.end()) return it->second;

@@ -1,6 +1,7 @@
 // Rectangles, random numbers, circle points and pixel rounding.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/calculs.h"

@@ -2,10 +2,13 @@
 // whole number and centred (see affichage.h).
 #include "platform/affichage.h"
 
+#ifndef __EMSCRIPTEN__
 #include <dlfcn.h>
+#endif
 #include <stdlib.h>
 #include <string.h>
 
+#include "platform/navigateur.h"
 #include "platform/plateforme.h"
 
 namespace {
@@ -53,6 +56,9 @@ MiseEnPage centrer(int largeur, int hauteur, int echelle) {
 // (SDL12COMPAT_GetWindow) and SDL2, loaded by it, moves it. Nothing happens on the classic
 // library, which has neither.
 void placer_fenetre_sdl2(int x, int y) {
+#ifdef __EMSCRIPTEN__
+    (void)x, (void)y;
+#else
     typedef void* (*FenetreSdl2)(void);
     typedef void (*PlacerSdl2)(void*, int, int);
     static FenetreSdl2 fenetre = nullptr;
@@ -66,6 +72,15 @@ void placer_fenetre_sdl2(int x, int y) {
     }
     if (!fenetre || !placer || plateforme_est_simulee()) return;
     if (void* w = fenetre()) placer(w, x, y);
+#endif
+}
+
+// sdl12-compat (SDL 1.2 on SDL2) hands its SDL2 window out; the classic library has no such
+// function.
+int sur_sdl12_compat() {
+    static int reponse = -1;
+    if (reponse < 0) reponse = dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow") != nullptr;
+    return reponse;
 }
 
 void lire_bureau() {
@@ -191,7 +206,25 @@ MiseEnPage mise_en_page_fenetre(int largeur, int hauteur) {
 }
 
 SDL_Surface* affichage_ouvrir(void) {
+#ifdef __EMSCRIPTEN__
+    // The page's canvas is the screen and the page scales it: one surface, at 1x.
+    if (!aff.toile) aff.toile = aff.video = navigateur_ouvrir_toile();
+    aff.page = centrer(LARGEUR_TOILE, HAUTEUR_TOILE, 1);
+    return aff.toile;
+#endif
     // The desktop can only be asked once SDL's video is up, and before the first mode is set.
+    // sdl12-compat presents each flip through an SDL2 renderer: it clears the whole window,
+    // copies its texture of the display over it and shows the result. SDL2 picks OpenGL by
+    // default, and shows even its software renderer's window through OpenGL; without a GPU (a
+    // virtual machine, a remote desktop, Xvfb) Mesa's software rasteriser then draws every
+    // pixel of the desktop on the CPU at every flip: 3 to 4 times the classic library's share of
+    // a core in a level. The software renderer writing to the X server's shared memory, as the
+    // classic library does, stays under 1.5 times it, and costs little more where a GPU would
+    // have drawn. A player's own choice (either variable set) is kept.
+    if (sur_sdl12_compat()) {
+        setenv("SDL_RENDER_DRIVER", "software", 0);
+        setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
+    }
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return NULL;
     lire_bureau();
     if (!regler_mode(0)) return NULL;
@@ -211,6 +244,11 @@ SDL_Surface* affichage_ouvrir(void) {
 
 int plateforme_basculer_fenetre(void) {
     if (!aff.video) return -1;
+#ifdef __EMSCRIPTEN__
+    navigateur_basculer_plein_ecran();
+    aff.fenetre = !aff.fenetre;
+    return 0;
+#endif
     int fenetre = !aff.fenetre;
     int r = 0;
     if (!regler_mode(fenetre)) {
@@ -230,6 +268,12 @@ int plateforme_basculer_fenetre(void) {
 
 int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre) {
     SDL_Surface* v = aff.video;
+#ifdef __EMSCRIPTEN__
+    // Drawn already: the canvas is on the page.
+    *montre = ecran;
+    if (ecran == aff.toile) navigateur_image_montree();
+    return 0;
+#endif
     if (!ecran || ecran != aff.toile || !v) {
         *montre = ecran;
         return SDL_Flip(ecran);
@@ -238,8 +282,11 @@ int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre) {
     const MiseEnPage& p = aff.page;
     // A page flip shows a back buffer that holds an older picture, video memory is slow to read
     // back, and after a mode change the borders must be blackened: these redraw and show all.
+    // sdl12-compat's display is plain memory whatever its flags say, and a flip uploads all of
+    // it: the rows that changed are all it needs too.
     int premiere, derniere;
-    if ((v->flags & (SDL_DOUBLEBUF | SDL_HWSURFACE)) || aff.a_effacer > 0 || !aff.direct) {
+    const int memoire = sur_sdl12_compat() || !(v->flags & (SDL_DOUBLEBUF | SDL_HWSURFACE));
+    if (!memoire || aff.a_effacer > 0 || !aff.direct) {
         if (aff.a_effacer > 0) {
             SDL_FillRect(v, NULL, SDL_MapRGB(v->format, 0, 0, 0));
             --aff.a_effacer;
@@ -267,6 +314,9 @@ void plateforme_imposer_bureau(int largeur, int hauteur) {
 }
 
 const char* plateforme_raison_sans_affichage(void) {
+#ifdef __EMSCRIPTEN__
+    return NULL;  // the page is the display
+#endif
     const char* choisi = getenv("SDL_VIDEODRIVER");
     if (choisi && *choisi) return NULL;
     const char* x11 = getenv("DISPLAY");
