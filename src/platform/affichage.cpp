@@ -78,9 +78,13 @@ void placer_fenetre_sdl2(int x, int y) {
 // sdl12-compat (SDL 1.2 on SDL2) hands its SDL2 window out; the classic library has no such
 // function.
 int sur_sdl12_compat() {
+#ifdef __EMSCRIPTEN__
+    return 0;  // the browser's SDL is emscripten's own
+#else
     static int reponse = -1;
     if (reponse < 0) reponse = dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow") != nullptr;
     return reponse;
+#endif
 }
 
 void lire_bureau() {

@@ -41,7 +41,15 @@ int montrer_image(SDL_Surface* ecran, SDL_Surface** montre);
 const Uint8* clavier_sdl(void);
 // The clock as the entry points last saw it (every reading, end of wait and flip).
 uint32_t horloge_connue(void);
-// Real mode's pieces: waiting in slices between which a signal can end the game, and opening
-// the display with the signal handlers and the first joystick.
-uint32_t attendre_sdl(uint32_t ms);
+// PILOTE_SDL's functions, for a driver that differs from it in a few of them only: waiting in
+// slices between which a signal can end the game, opening the display with the signal
+// handlers and the first joystick, and SDL's clock, queue, key state, flip and calendar seed.
 SDL_Surface* ouvrir_ecran_sdl(void);
+uint32_t ticks_sdl(void);
+uint32_t attendre_sdl(uint32_t ms);
+int evenement_sdl(SDL_Event* evenement);
+void touches_sdl(Uint8* touches);
+uint32_t afficher_sdl(SDL_Surface* ecran, int* resultat);
+int montrer_sdl(SDL_Surface* ecran);
+unsigned int graine_sdl(void);
+void suivre_sdl(uint32_t t);

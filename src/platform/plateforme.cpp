@@ -92,30 +92,6 @@ bool est_bascule(const SDL_Event& e) {
     return k == SDLK_F11 || ((k == SDLK_RETURN || k == SDLK_KP_ENTER) && (e.key.keysym.mod & KMOD_ALT));
 }
 
-// ---- the real SDL driver ----
-
-uint32_t ticks_sdl() { return SDL_GetTicks(); }
-
-int evenement_brut_sdl(SDL_Event* e) { return SDL_PollEvent(e); }
-
-int evenement_sdl(SDL_Event* e) { return evenement_du_jeu(evenement_brut_sdl, clavier_sdl(), e); }
-
-void touches_sdl(Uint8* touches) { fusionner_touches(clavier_sdl(), touches); }
-
-int montrer_sdl(SDL_Surface* ecran) {
-    SDL_Surface* montre;
-    return montrer_image(ecran, &montre);
-}
-
-uint32_t afficher_sdl(SDL_Surface* ecran, int* resultat) {
-    *resultat = montrer_sdl(ecran);
-    return SDL_GetTicks();
-}
-
-unsigned int graine_sdl() { return (unsigned int)time(NULL); }
-
-void suivre_sdl(uint32_t) {}
-
 // ---- the simulated driver ----
 
 void trier_script() {
@@ -221,6 +197,28 @@ void suivre_simule(uint32_t t) {
 
 }  // namespace
 
+// ---- the real SDL driver ----
+
+uint32_t ticks_sdl(void) { return SDL_GetTicks(); }
+
+int evenement_sdl(SDL_Event* e) { return evenement_du_jeu(SDL_PollEvent, clavier_sdl(), e); }
+
+void touches_sdl(Uint8* touches) { fusionner_touches(clavier_sdl(), touches); }
+
+int montrer_sdl(SDL_Surface* ecran) {
+    SDL_Surface* montre;
+    return montrer_image(ecran, &montre);
+}
+
+uint32_t afficher_sdl(SDL_Surface* ecran, int* resultat) {
+    *resultat = montrer_sdl(ecran);
+    return SDL_GetTicks();
+}
+
+unsigned int graine_sdl(void) { return (unsigned int)time(NULL); }
+
+void suivre_sdl(uint32_t) {}
+
 const PilotePlateforme PILOTE_SDL = {
     "sdl",        ouvrir_ecran_sdl, ticks_sdl,  attendre_sdl,    evenement_sdl, touches_sdl,
     afficher_sdl, montrer_sdl,      graine_sdl, horloge_connue, suivre_sdl,
@@ -265,7 +263,7 @@ int evenement_du_jeu(int (*brut)(SDL_Event*), const Uint8* clavier, SDL_Event* e
             plateforme_basculer_fenetre();
             continue;
         }
-        if (e.type == SDL_KEYUP) {
+        if (e.type == SDL_KEYUP && unsigned(e.key.keysym.sym) < unsigned(SDLK_LAST)) {
             Uint8 tenues[SDLK_LAST];
             touches_manette(&manette, tenues);
             if (tenues[e.key.keysym.sym]) continue;  // the gamepad still holds it

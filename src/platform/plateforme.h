@@ -109,8 +109,9 @@ typedef struct PilotePlateforme {
     // Shows the frame (plateforme_afficher): *resultat receives SDL_Flip's result; returns the
     // clock after the flip.
     uint32_t (*afficher)(SDL_Surface* ecran, int* resultat);
-    // Only puts the frame on the display (and before the flip observer), the clock untouched;
-    // returns SDL_Flip's result. Playback shows its frames through it.
+    // Only puts the frame on the display and counts the flip (montrer_image, pilotes.h; the
+    // flip observer sees it when simulated), the clock untouched; returns SDL_Flip's result.
+    // Playback shows its frames through it.
     int (*montrer)(SDL_Surface* ecran);
     // The seed of the wave scripts (plateforme_graine).
     unsigned int (*graine)(void);
