@@ -249,17 +249,17 @@ Image icone_arme(int i) {
     Image im = tuile_icone();
     switch (i) {
         case 0: {
-            Image t = trait(22, 6, rgb(255, 246, 220), rgb(255, 150, 60), rgb(210, 40, 40), false);
+            Image t = trait(22, 6, rgb(255, 250, 230), rgb(255, 214, 90), rgb(244, 140, 44), false);
             poser(im, t, 5, 7);
             poser(im, t, 5, 19);
             break;
         }
         case 1: {
-            Image t = trait(16, 6, rgb(220, 255, 220), pal::vert, rgb(40, 160, 70), true);
+            Image t = trait(16, 6, pal::blanc, rgb(255, 236, 160), rgb(250, 176, 70), true);
             poser(im, t, 13, 8);
             poser(im, t, 3, 18);
-            polygone(im, {26, 7, 30, 11, 26, 15}, pal::vert);
-            polygone(im, {6, 17, 2, 21, 6, 25}, pal::vert);
+            polygone(im, {26, 7, 30, 11, 26, 15}, rgb(255, 214, 90));
+            polygone(im, {6, 17, 2, 21, 6, 25}, rgb(255, 214, 90));
             break;
         }
         case 2: {
@@ -270,9 +270,9 @@ Image icone_arme(int i) {
             break;
         }
         case 3: {
-            for (int k = 0; k < 6; ++k) im.set(5 + k * 2, 25 - int(k * k * 0.4), rgb(200, 120, 250));
-            Image o = agrandir(orbe_chercheuse(), 18, 18);
-            poser(im, o, 11, 5);
+            for (int k = 0; k < 6; ++k) im.set(5 + k * 2, 25 - int(k * k * 0.4), pal::orange);
+            Image o = agrandir(orbe_chercheuse(), 28, 28);
+            poser(im, o, 6, 0);
             break;
         }
         default: {

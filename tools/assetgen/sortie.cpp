@@ -71,7 +71,7 @@ const Image* trouver_image(const std::string& groupe, const std::string& nom) {
 
 // Every sprite of the fight over each background the levels show, as the player sees it: the
 // shots, bonuses, ship and modules in rows over the whole height of the scenery (sky, dunes
-// and sand), the enemies (the largest shrunk to 120 pixels) beside them. A sprite's key is its
+// and sand), the enemies (the largest shrunk to 84 pixels) beside them. A sprite's key is its
 // top-left pixel.
 void ecrire_planche_fonds(const std::string& dossier) {
     struct Fond {
@@ -125,7 +125,7 @@ void ecrire_planche_fonds(const std::string& dossier) {
         x = 646, y = 6, haut = 0;
         for (const Image* e : ennemis) {
             Image im = *e;
-            double r = std::min(1.0, 120.0 / std::max(im.w, im.h));
+            double r = std::min(1.0, 84.0 / std::max(im.w, im.h));
             if (r < 1.0) im = agrandir(im, std::max(1, int(im.w * r)), std::max(1, int(im.h * r)));
             if (x + im.w > 1274) x = 646, y += haut + 6, haut = 0;
             if (y + im.h > hauteur) break;
