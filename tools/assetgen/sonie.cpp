@@ -110,12 +110,16 @@ double crete_vraie_db(const float* g, const float* d, size_t n) {
         }
     double pic = 0;
     for (const float* c : {g, d})
-        for (size_t i = 0; i < n; ++i) {
-            pic = std::max(pic, double(std::fabs(c[i])));
-            if (i + demi >= n || i + 1 < size_t(demi)) continue;
+        for (size_t i = 0; i < n; ++i) pic = std::max(pic, double(std::fabs(c[i])));
+    // Only between samples within 12 dB of the sample peak can the signal between them rise
+    // over it: the reconstruction is computed there alone (a music has few such places).
+    const double seuil = pic / 4;
+    for (const float* c : {g, d})
+        for (size_t i = size_t(demi) - 1; i + demi < n; ++i) {
+            if (std::max(std::fabs(c[i]), std::fabs(c[i + 1])) < seuil) continue;
+            const float* x = c + i + 1 - demi;
             for (int p = 1; p < facteur; ++p) {
                 double y = 0;
-                const float* x = c + i + 1 - demi;
                 for (int k = 0; k < 2 * demi; ++k) y += h[p][k] * x[k];
                 pic = std::max(pic, std::fabs(y));
             }
