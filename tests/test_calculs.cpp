@@ -36,6 +36,27 @@ TEST(Calculs, SeededRandomNumbersRepeatAndStayInRange) {
     EXPECT_TRUE(vu0 && vu1);
 }
 
+// glibc's own rand() is the oracle: the same numbers for every seed (0, small, time-like, at
+// and above 2^31), many draws deep, and the same through the game's hasard().
+TEST(Calculs, TheGeneratorGivesGlibcsRandSequence) {
+#ifndef __GLIBC__
+    GTEST_SKIP() << "the oracle is glibc's rand()";
+#else
+    const unsigned graines[] = {0u, 1u, 2u, 40u, 4242u, 1718000000u, 2147483647u, 2147483648u, 4294967295u};
+    for (unsigned graine : graines) {
+        Generateur g;
+        semer_generateur(&g, graine);
+        srand(graine);
+        const int tirages = graine == 1718000000u ? 200000 : 5000;
+        for (int i = 0; i < tirages; ++i) ASSERT_EQ(tirer_generateur(&g), rand()) << "seed " << graine << ", draw " << i;
+    }
+    plateforme_simuler(1718000001u);
+    initialiser_hasard();
+    srand(1718000001u);
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(hasard(300), rand() % 300) << "draw " << i;
+#endif
+}
+
 TEST(Calculs, CirclePointsGoClockwiseFromTheRight) {
     Point* p = cercle(64, 64, 64, 60);
     EXPECT_NEAR(p[0].x, 128, 1e-6);

@@ -86,8 +86,10 @@ TEST(Rejeu, EveryReadingComesBackInItsOrderAndAGameOutOfStepStops) {
     const std::string f = d.chemin + "/r.rej";
     SDL_Surface* ecran = ecran_de_test();
     plateforme_simuler(40);
+    EXPECT_STREQ(plateforme_pilote()->nom, "simule");
     EnteteRejeu e = entete_test();
     ASSERT_EQ(enregistrement_ouvrir(f.c_str(), &e), 0);
+    EXPECT_STREQ(plateforme_pilote()->nom, "enregistreur");
     plateforme_script_touche(0, SDLK_LALT, 1);
     plateforme_script_touche(0, SDLK_g, 1);
     SDL_Event autre;
@@ -103,6 +105,7 @@ TEST(Rejeu, EveryReadingComesBackInItsOrderAndAGameOutOfStepStops) {
     const std::string enregistre = deux_images(ecran, -7);
     enregistrement_fermer();
     EXPECT_FALSE(enregistrement_actif());
+    EXPECT_STREQ(plateforme_pilote()->nom, "simule");
     EXPECT_NE(enregistre.find(" e2:103:256"), std::string::npos) << "g with left Alt\n" << enregistre;
     EXPECT_NE(enregistre.find(" e24"), std::string::npos) << "the user event\n" << enregistre;
     EXPECT_NE(enregistre.find(" e2:102:0 e12"), std::string::npos) << "f from the gamepad, then the close\n"
@@ -114,11 +117,13 @@ TEST(Rejeu, EveryReadingComesBackInItsOrderAndAGameOutOfStepStops) {
     plateforme_attendre(5000);
     EnteteRejeu lu;
     rejeu_ouvrir(f.c_str(), &e, 0, &lu);
+    EXPECT_STREQ(plateforme_pilote()->nom, "rejeu");
     EXPECT_EQ(lu.graine, 40u);
     EXPECT_STREQ(lu.version_jeu, "essai");
     EXPECT_EQ(deux_images(ecran, 99), enregistre);
     rejeu_terminer();
     EXPECT_FALSE(rejeu_actif());
+    EXPECT_STREQ(plateforme_pilote()->nom, "simule");
 
     const char* chemin = f.c_str();
     EXPECT_EXIT(

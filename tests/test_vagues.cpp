@@ -5,6 +5,7 @@
 #include <map>
 #include <utility>
 
+#include "core/calculs.h"
 #include "vagues_outils.h"
 
 namespace {
@@ -104,8 +105,9 @@ TEST(VaguesNiveau2, QueuesEveryEnemyStrictlyByArrivalTime) {
 TEST(VaguesNiveau1, DrawsEveryRandomValueInRowOrder) {
     const unsigned graine = 4242;
     Niveau1 n(graine);
-    srand(graine);
-    auto h = [](int borne) { return rand() % borne; };
+    Generateur gen;
+    semer_generateur(&gen, graine);
+    auto h = [&gen](int borne) { return tirer_generateur(&gen) % borne; };
     std::map<int, std::vector<Ennemi*>> par_temps;
     for (Ennemi* e : n.file) par_temps[e->temps_apparition].push_back(e);
     auto seul = [&](int t, const char* nom) {
@@ -135,8 +137,9 @@ TEST(VaguesNiveau1, DrawsEveryRandomValueInRowOrder) {
 TEST(VaguesNiveau2, DrawsHeightsThenGunshipEntryLengthsInRowOrder) {
     const unsigned graine = 99;
     Niveau2 n(graine);
-    srand(graine);
-    auto h = [](int borne) { return rand() % borne; };
+    Generateur gen;
+    semer_generateur(&gen, graine);
+    auto h = [&gen](int borne) { return tirer_generateur(&gen) % borne; };
     std::map<int, Ennemi*> par_temps;
     for (Ennemi* e : n.file) par_temps[e->temps_apparition] = e;
     for (int i = 0; i < 50; ++i) EXPECT_EQ(par_temps[14000 - 200 * i]->corps->position.y, 110 + h(300));

@@ -17,9 +17,46 @@ SDL_Rect creer_rect(int x, int y, int w, int h) {
     return r;
 }
 
-void initialiser_hasard(void) { srand(plateforme_graine()); }
+void semer_generateur(Generateur* g, unsigned int graine) {
+    if (graine == 0) graine = 1;
+    // Park and Miller's minimal standard, 16807 x mod 2^31 - 1, fills the words (Schrage's
+    // method keeps it inside 32 bits); a seed of 2^31 or more starts from its negative word.
+    int32_t mot = int32_t(graine);
+    g->etat[0] = mot;
+    for (int i = 1; i < 31; ++i) {
+        int64_t haut = mot / 127773, bas = mot % 127773;
+        mot = int32_t(16807 * bas - 2836 * haut);
+        if (mot < 0) mot += 2147483647;
+        g->etat[i] = mot;
+    }
+    g->avant = 3;
+    g->arriere = 0;
+    // The first 310 sums carry too much of the seed's pattern: they are thrown away.
+    for (int i = 0; i < 310; ++i) tirer_generateur(g);
+}
 
-int hasard(int n) { return rand() % n; }
+int tirer_generateur(Generateur* g) {
+    // r[i] = r[i - 31] + r[i - 3] modulo 2^32, the lowest bit dropped.
+    uint32_t somme = uint32_t(g->etat[g->avant]) + uint32_t(g->etat[g->arriere]);
+    g->etat[g->avant] = int32_t(somme);
+    g->avant = (g->avant + 1) % 31;
+    g->arriere = (g->arriere + 1) % 31;
+    return int(somme >> 1);
+}
+
+namespace {
+Generateur& generateur_du_jeu() {
+    static Generateur g;
+    static bool seme = false;
+    if (!seme) semer_generateur(&g, 1);
+    seme = true;
+    return g;
+}
+}  // namespace
+
+void initialiser_hasard(void) { semer_generateur(&generateur_du_jeu(), plateforme_graine()); }
+
+int hasard(int n) { return tirer_generateur(&generateur_du_jeu()) % n; }
 
 Point creer_point(double x, double y) {
     Point p;

@@ -2,10 +2,13 @@
 // whole number and centred (see affichage.h).
 #include "platform/affichage.h"
 
+#ifndef __EMSCRIPTEN__
 #include <dlfcn.h>
+#endif
 #include <stdlib.h>
 #include <string.h>
 
+#include "platform/navigateur.h"
 #include "platform/plateforme.h"
 
 namespace {
@@ -53,6 +56,9 @@ MiseEnPage centrer(int largeur, int hauteur, int echelle) {
 // (SDL12COMPAT_GetWindow) and SDL2, loaded by it, moves it. Nothing happens on the classic
 // library, which has neither.
 void placer_fenetre_sdl2(int x, int y) {
+#ifdef __EMSCRIPTEN__
+    (void)x, (void)y;
+#else
     typedef void* (*FenetreSdl2)(void);
     typedef void (*PlacerSdl2)(void*, int, int);
     static FenetreSdl2 fenetre = nullptr;
@@ -66,6 +72,7 @@ void placer_fenetre_sdl2(int x, int y) {
     }
     if (!fenetre || !placer || plateforme_est_simulee()) return;
     if (void* w = fenetre()) placer(w, x, y);
+#endif
 }
 
 void lire_bureau() {
@@ -191,6 +198,12 @@ MiseEnPage mise_en_page_fenetre(int largeur, int hauteur) {
 }
 
 SDL_Surface* affichage_ouvrir(void) {
+#ifdef __EMSCRIPTEN__
+    // The page's canvas is the screen and the page scales it: one surface, at 1x.
+    if (!aff.toile) aff.toile = aff.video = navigateur_ouvrir_toile();
+    aff.page = centrer(LARGEUR_TOILE, HAUTEUR_TOILE, 1);
+    return aff.toile;
+#endif
     // The desktop can only be asked once SDL's video is up, and before the first mode is set.
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return NULL;
     lire_bureau();
@@ -211,6 +224,11 @@ SDL_Surface* affichage_ouvrir(void) {
 
 int plateforme_basculer_fenetre(void) {
     if (!aff.video) return -1;
+#ifdef __EMSCRIPTEN__
+    navigateur_basculer_plein_ecran();
+    aff.fenetre = !aff.fenetre;
+    return 0;
+#endif
     int fenetre = !aff.fenetre;
     int r = 0;
     if (!regler_mode(fenetre)) {
@@ -230,6 +248,12 @@ int plateforme_basculer_fenetre(void) {
 
 int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre) {
     SDL_Surface* v = aff.video;
+#ifdef __EMSCRIPTEN__
+    // Drawn already: the canvas is on the page.
+    *montre = ecran;
+    if (ecran == aff.toile) navigateur_image_montree();
+    return 0;
+#endif
     if (!ecran || ecran != aff.toile || !v) {
         *montre = ecran;
         return SDL_Flip(ecran);
@@ -267,6 +291,9 @@ void plateforme_imposer_bureau(int largeur, int hauteur) {
 }
 
 const char* plateforme_raison_sans_affichage(void) {
+#ifdef __EMSCRIPTEN__
+    return NULL;  // the page is the display
+#endif
     const char* choisi = getenv("SDL_VIDEODRIVER");
     if (choisi && *choisi) return NULL;
     const char* x11 = getenv("DISPLAY");

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "platform/enregistrement.h"
+#include "platform/navigateur.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 
@@ -93,6 +94,9 @@ void jouer_son(int canal, Mix_Chunk* son) {
 
 void jouer_musique(Mix_Music* m, int boucles) {
     if (!m) return;
+#ifdef __EMSCRIPTEN__
+    navigateur_arreter_fondu();
+#endif
     if (audible(m)) Mix_PlayMusic(m, boucles);
     const Nom* n = trouver(m);
     musique.courante = m;
@@ -105,7 +109,12 @@ void jouer_musique(Mix_Music* m, int boucles) {
 
 void fondre_musique(int ms) {
     int en_cours = musique_en_cours();
+#ifdef __EMSCRIPTEN__
+    // The browser's mixer would stop at once: the fade runs on the platform's clock.
+    if (peripherique_ouvert()) navigateur_commencer_fondu(ms, plateforme_maintenant());
+#else
     if (peripherique_ouvert()) Mix_FadeOutMusic(ms);
+#endif
     if (en_cours && !musique.fondu && ms > 0) {
         musique.fondu = 1;
         uint64_t fin = uint64_t(plateforme_maintenant()) + uint64_t(ms);
@@ -137,6 +146,13 @@ void liberer_musique(Mix_Music* m) {
     if (!m) return;
     if (trace_active()) trace_ecrire("musique", "\"action\":\"free\",\"fichier\":%s", json_fichier(m).c_str());
     const Nom* n = trouver(m);
+#ifdef __EMSCRIPTEN__
+    // The browser's mixer frees a music without stopping it.
+    if (musique.courante == m && !(n && n->muet) && peripherique_ouvert()) {
+        navigateur_arreter_fondu();
+        Mix_HaltMusic();
+    }
+#endif
     if (n && n->muet)
         free(m);
     else

@@ -1,4 +1,5 @@
-// Replays: recording and playback of what the game reads (see enregistrement.h).
+// Replays: recording and playback of what the game reads (see enregistrement.h), and the
+// two drivers that do it around the others (plateforme.h): the recorder and playback.
 #include "platform/enregistrement.h"
 
 #include <errno.h>
@@ -12,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/codes_sdl.h"
+#include "platform/pilotes.h"
 #include "platform/plateforme.h"
 
 namespace {
@@ -63,6 +66,28 @@ int lire_varint(const uint8_t* o, size_t n, size_t* pos, uint64_t* v, int max_oc
     return VARINT_ABIME;
 }
 
+// An event record's fields after its letter: the canonical type, and for a key event which,
+// scan code, key, modifiers and character.
+void poser_evenement(std::vector<uint8_t>& o, const EvenementCanonique& c) {
+    o.push_back(c.type);
+    if (c.type != TYPE_TOUCHE_ENFONCEE && c.type != TYPE_TOUCHE_RELACHEE) return;
+    o.push_back(c.which);
+    o.push_back(c.scancode);
+    poser_varint(o, c.sym);
+    poser_varint(o, c.mod);
+    poser_varint(o, c.unicode);
+}
+
+// Keys held, canonical, onto this build's key state array (SDLK_LAST entries): a canonical
+// key this build has no number for is dropped.
+void poser_touches_natives(const Uint8* canoniques, Uint8* touches) {
+    memset(touches, 0, SDLK_LAST);
+    for (int c = 0; c < NB_TOUCHES_CANONIQUES; ++c) {
+        int n = touche_native(c);
+        if (canoniques[c] && (n != 0 || c == 0)) touches[n] = 1;
+    }
+}
+
 std::string ligne_entete(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string ligne_entete(const char* format, ...) {
     char l[160];
@@ -89,7 +114,7 @@ struct Ecrivain {
     uint32_t crc = 0;            // running CRC of every frame so far, from the header's
     uint32_t temps = 0;          // last time written
     uint32_t graine = 0;
-    Uint8 touches[SDLK_LAST] = {};
+    Uint8 touches[NB_TOUCHES_CANONIQUES] = {};  // the key state as last written, canonical
     // 1 inside any recording call: an exit() that breaks into one (from a signal handler)
     // must not add to a record half made, and leaves the file at its last whole frame.
     volatile sig_atomic_t occupe = 0;
@@ -123,6 +148,7 @@ void ecrire_image() {
         fprintf(stderr, "mirage: cannot write %s: %s; recording stopped\n", ecr.chemin.c_str(), strerror(errno));
         fclose(ecr.f);
         ecr.f = nullptr;
+        plateforme_recomposer();
     }
 }
 
@@ -133,6 +159,7 @@ void finir_enregistrement(uint8_t cause) {
     ecrire_image();
     if (ecr.f) fclose(ecr.f);
     ecr.f = nullptr;
+    plateforme_recomposer();
 }
 
 // exit() from anywhere but the end of the game (a signal, a fatal error): the frame in
@@ -156,7 +183,7 @@ struct Lecteur {
     uint32_t lues = 0;     // frames entered
     uint32_t images = 0;  // flips replayed
     uint32_t temps = 0;
-    Uint8 touches[SDLK_LAST] = {};
+    Uint8 touches[NB_TOUCHES_CANONIQUES] = {};  // canonical
     int64_t decalage = 0;  // how late the window runs behind the recorded clock, in ms
 };
 Lecteur lec;
@@ -203,13 +230,14 @@ char verifier_enregistrements(const uint8_t* o, size_t n, const char** raison) {
             case 'R': break;
             case 'E':
                 ok = octet();
-                if (ok && v >= SDL_NUMEVENTS) ok = false, *raison = "an event of no known type";
-                if (ok && (v == SDL_KEYDOWN || v == SDL_KEYUP))
-                    ok = octet() && octet() && champ(3, SDLK_LAST - 1) && champ(3, 0xFFFF) && champ(3, 0xFFFF);
+                if (ok && v >= NB_TYPES_CANONIQUES) ok = false, *raison = "an event of no known type";
+                if (ok && (v == TYPE_TOUCHE_ENFONCEE || v == TYPE_TOUCHE_RELACHEE))
+                    ok = octet() && octet() && champ(3, NB_TOUCHES_CANONIQUES - 1) && champ(3, 0xFFFF) &&
+                         champ(3, 0xFFFF);
                 break;
             case 'C': {
-                ok = champ(3, SDLK_LAST);
-                for (uint64_t k = 0, nb = v; ok && k < nb; ++k) ok = champ(3, 2 * SDLK_LAST - 1);
+                ok = champ(3, NB_TOUCHES_CANONIQUES);
+                for (uint64_t k = 0, nb = v; ok && k < nb; ++k) ok = champ(3, 2 * NB_TOUCHES_CANONIQUES - 1);
                 break;
             }
             case 'X': ok = champ(5, 0xFFFFFFFFu) && champ(5, 0xFFFFFFFFu); break;
@@ -340,6 +368,7 @@ int enregistrement_ouvrir(const char* chemin, const EnteteRejeu* entete) {
     ecr.temps = 0;
     ecr.graine = entete->graine;
     memset(ecr.touches, 0, sizeof ecr.touches);
+    plateforme_recomposer();
     return 0;
 }
 
@@ -350,68 +379,99 @@ void enregistrement_fermer(void) {
 
 int enregistrement_actif(void) { return ecr.f != nullptr; }
 
-void enregistrer_ticks(uint32_t t) {
-    if (!ecr.f) return;
+// The recorder: each answer of the driver below is written down, then what the game gets is
+// what was written, read back as playback reads it (an event or a key this build and the
+// replay's numbering do not share is dropped alike in both). A recording that stopped (a full
+// disk) leaves the answers as they are.
+namespace {
+
+const PilotePlateforme* sous_enregistreur() { return pilote_sous(&PILOTE_ENREGISTREUR); }
+
+uint32_t ticks_enregistres() {
+    uint32_t t = sous_enregistreur()->ticks();
+    if (!ecr.f) return t;
     Occupe o;
     ecr.image.push_back('T');
     noter_temps(t);
+    return t;
 }
 
-void enregistrer_attente(uint32_t ms, uint32_t t) {
-    if (!ecr.f) return;
+uint32_t attente_enregistree(uint32_t ms) {
+    uint32_t t = sous_enregistreur()->attendre(ms);
+    if (!ecr.f) return t;
     Occupe o;
     ecr.image.push_back('A');
     poser_varint(ecr.image, ms);
     noter_temps(t);
+    return t;
 }
 
-void enregistrer_evenement(const SDL_Event* e) {
-    if (!ecr.f) return;
+int evenement_enregistre(SDL_Event* e) {
+    int r = sous_enregistreur()->evenement(e);
+    if (!ecr.f) return r;
     Occupe o;
-    if (!e) {
+    if (!r) {
         ecr.image.push_back('R');
-        return;
+        return 0;
     }
+    EvenementCanonique c = evenement_canonique(e);
     ecr.image.push_back('E');
-    ecr.image.push_back(e->type);
-    if (e->type == SDL_KEYDOWN || e->type == SDL_KEYUP) {
-        ecr.image.push_back(e->key.which);
-        ecr.image.push_back(e->key.keysym.scancode);
-        poser_varint(ecr.image, e->key.keysym.sym);
-        poser_varint(ecr.image, e->key.keysym.mod);
-        poser_varint(ecr.image, e->key.keysym.unicode);
-    }
+    poser_evenement(ecr.image, c);
+    evenement_natif(&c, e);
+    return 1;
 }
 
-void enregistrer_touches(const Uint8* touches) {
+void touches_enregistrees(Uint8* touches) {
+    sous_enregistreur()->touches(touches);
     if (!ecr.f) return;
     Occupe o;
-    uint32_t changees[SDLK_LAST];
+    uint32_t changees[NB_TOUCHES_CANONIQUES];
     uint32_t n = 0;
-    for (uint32_t k = 0; k < SDLK_LAST; ++k)
-        if ((touches[k] != 0) != ecr.touches[k]) {
-            ecr.touches[k] = touches[k] != 0;
-            changees[n++] = 2 * k + ecr.touches[k];
+    for (int c = 0; c < NB_TOUCHES_CANONIQUES; ++c) {
+        int k = touche_native(c);
+        Uint8 tenue = (k != 0 || c == 0) && touches[k] != 0;
+        if (tenue != ecr.touches[c]) {
+            ecr.touches[c] = tenue;
+            changees[n++] = 2 * uint32_t(c) + tenue;
         }
+    }
     ecr.image.push_back('C');
     poser_varint(ecr.image, n);
     for (uint32_t i = 0; i < n; ++i) poser_varint(ecr.image, changees[i]);
+    poser_touches_natives(ecr.touches, touches);
 }
 
-void enregistrer_image(uint32_t t) {
-    if (!ecr.f) return;
+uint32_t image_enregistree(SDL_Surface* ecran, int* resultat) {
+    uint32_t t = sous_enregistreur()->afficher(ecran, resultat);
+    if (!ecr.f) return t;
     Occupe o;
     ecr.image.push_back('I');
     noter_temps(t);
     ecrire_image();
+    return t;
 }
 
-void enregistrer_graine(unsigned int graine) {
-    if (!ecr.f) return;
+unsigned int graine_enregistree() {
+    unsigned int graine = sous_enregistreur()->graine();
+    if (!ecr.f) return graine;
     Occupe o;
     ecr.image.push_back('G');
     poser_varint(ecr.image, zigzag(uint32_t(graine) - ecr.graine));
+    return graine;
 }
+
+SDL_Surface* ouvrir_ecran_enregistre() { return sous_enregistreur()->ouvrir_ecran(); }
+int montrer_enregistre(SDL_Surface* ecran) { return sous_enregistreur()->montrer(ecran); }
+uint32_t maintenant_enregistre() { return sous_enregistreur()->maintenant(); }
+void suivre_enregistre(uint32_t t) { sous_enregistreur()->suivre(t); }
+
+}  // namespace
+
+const PilotePlateforme PILOTE_ENREGISTREUR = {
+    "enregistreur",     ouvrir_ecran_enregistre, ticks_enregistres, attente_enregistree,   evenement_enregistre,
+    touches_enregistrees, image_enregistree,     montrer_enregistre, graine_enregistree, maintenant_enregistre,
+    suivre_enregistre,
+};
 
 // ---- playback ----
 
@@ -563,6 +623,7 @@ void rejeu_ouvrir(const char* chemin, const EnteteRejeu* ici, int fenetre, Entet
     lec.fenetre = fenetre;
     lec.actif = 1;
     *lu = *e;
+    plateforme_recomposer();
 }
 
 void rejeu_terminer(void) {
@@ -570,6 +631,7 @@ void rejeu_terminer(void) {
     char t = regarder();
     if (t == 0 || t == 'Z') {
         lec.actif = 0;
+        plateforme_recomposer();
         return;
     }
     arreter("out of step at frame %" PRIu32 ": the game ends where the recording %s", lec.images + 1,
@@ -578,55 +640,81 @@ void rejeu_terminer(void) {
 
 int rejeu_actif(void) { return lec.actif; }
 
-uint32_t rejeu_ticks(void) {
+// Playback: every answer from the recording. The driver below shows the frames and, when
+// simulated, has its virtual clock follow the recorded one.
+namespace {
+
+const PilotePlateforme* sous_rejeu() { return pilote_sous(&PILOTE_REJEU); }
+
+uint32_t ticks_rejoues() {
     prendre('T', "reads the clock");
-    return temps_lu();
+    uint32_t t = temps_lu();
+    sous_rejeu()->suivre(t);
+    return t;
 }
 
-uint32_t rejeu_attente(uint32_t ms) {
+uint32_t attente_rejouee(uint32_t ms) {
     prendre('A', "waits " + std::to_string(ms) + " ms");
     varint_lu();
-    return temps_lu();
+    uint32_t t = temps_lu();
+    sous_rejeu()->suivre(t);
+    return t;
 }
 
-int rejeu_evenement(SDL_Event* evenement) {
+int evenement_rejoue(SDL_Event* evenement) {
     char t = regarder();
     prendre(t == 'R' ? 'R' : 'E', "polls for an event");
     if (t == 'R') return 0;
-    memset(evenement, 0, sizeof *evenement);
-    evenement->type = lec.octets[lec.pos++];
-    if (evenement->type == SDL_KEYDOWN || evenement->type == SDL_KEYUP) {
-        evenement->key.state = evenement->type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-        evenement->key.which = lec.octets[lec.pos++];
-        evenement->key.keysym.scancode = lec.octets[lec.pos++];
-        evenement->key.keysym.sym = SDLKey(varint_lu());
-        evenement->key.keysym.mod = SDLMod(varint_lu());
-        evenement->key.keysym.unicode = Uint16(varint_lu());
+    EvenementCanonique c;
+    memset(&c, 0, sizeof c);
+    c.type = lec.octets[lec.pos++];
+    if (c.type == TYPE_TOUCHE_ENFONCEE || c.type == TYPE_TOUCHE_RELACHEE) {
+        c.which = lec.octets[lec.pos++];
+        c.scancode = lec.octets[lec.pos++];
+        c.sym = uint32_t(varint_lu());
+        c.mod = uint32_t(varint_lu());
+        c.unicode = uint32_t(varint_lu());
     }
+    evenement_natif(&c, evenement);
     return 1;
 }
 
-void rejeu_touches(Uint8* touches) {
+void touches_rejouees(Uint8* touches) {
     prendre('C', "reads the key state");
     for (uint64_t k = 0, n = varint_lu(); k < n; ++k) {
         uint64_t c = varint_lu();
         lec.touches[c / 2] = Uint8(c & 1);
     }
-    memcpy(touches, lec.touches, sizeof lec.touches);
+    poser_touches_natives(lec.touches, touches);
 }
 
-uint32_t rejeu_image(void) {
+// The flip's recorded time comes first: the window waits for it before showing the frame.
+uint32_t image_rejouee(SDL_Surface* ecran, int* resultat) {
     prendre('I', "shows a frame");
     uint32_t t = temps_lu();
     ++lec.images;
     if (lec.fenetre) cadencer(t);
+    *resultat = sous_rejeu()->montrer(ecran);
+    sous_rejeu()->suivre(t);
     return t;
 }
 
-unsigned int rejeu_graine(void) {
+unsigned int graine_rejouee() {
     prendre('G', "reads the seed");
     return lec.bilan.entete.graine + dezigzag(uint32_t(varint_lu()));
 }
+
+SDL_Surface* ouvrir_ecran_rejoue() { return sous_rejeu()->ouvrir_ecran(); }
+int montrer_rejoue(SDL_Surface* ecran) { return sous_rejeu()->montrer(ecran); }
+uint32_t maintenant_rejoue() { return sous_rejeu()->maintenant(); }
+void suivre_rejoue(uint32_t t) { sous_rejeu()->suivre(t); }
+
+}  // namespace
+
+const PilotePlateforme PILOTE_REJEU = {
+    "rejeu",        ouvrir_ecran_rejoue, ticks_rejoues,  attente_rejouee,   evenement_rejoue, touches_rejouees,
+    image_rejouee,  montrer_rejoue,      graine_rejouee, maintenant_rejoue, suivre_rejoue,
+};
 
 int lecture_externe(GenreLecture genre, int valeur) {
     if (lec.actif) {

@@ -24,7 +24,9 @@
 //     G zz(seed)         the game read the seed (relative to the header's)
 //     X kind zz(value)   an external reading (GenreLecture)
 //     Z cause            end: 0 the game ended, 1 the process stopped elsewhere (signal, error)
-//   Times are differences from the previous time in the file (the first from 0).
+//   Times are differences from the previous time in the file (the first from 0). Keys and
+//   event types are numbered as in classic SDL 1.2 whatever SDL the game runs on (codes_sdl.h),
+//   so a replay plays the same on the desktop and in the browser.
 #pragma once
 #include <SDL.h>
 #include <stddef.h>
@@ -87,26 +89,5 @@ typedef struct BilanRejeu {
 // reason in `raison`. A cut inside the header is refused; a cut after it is not.
 int analyser_rejeu(const uint8_t* octets, size_t n, BilanRejeu* bilan, char* raison, size_t taille_raison);
 
-// ---- the platform layer's side (plateforme.cpp calls these at its entry points) ----
-
-void enregistrer_ticks(uint32_t t);
-void enregistrer_attente(uint32_t ms, uint32_t t);
-// NULL: the queue was empty.
-void enregistrer_evenement(const SDL_Event* evenement);
-// The merged key state the game is handed (SDLK_LAST entries of 0 or 1).
-void enregistrer_touches(const Uint8* touches);
-// After a flip done at t: ends the frame, writes and flushes it.
-void enregistrer_image(uint32_t t);
-void enregistrer_graine(unsigned int graine);
-
-// Each takes the next record, which must be of its kind: a game out of step with its
-// recording, or a recording cut short, stops the process with one line and exit status 1.
-uint32_t rejeu_ticks(void);
-uint32_t rejeu_attente(uint32_t ms);
-int rejeu_evenement(SDL_Event* evenement);
-void rejeu_touches(Uint8* touches);
-// Called before the flip: in the window, waits until the flip's recorded time (shifted by how
-// late playback runs, never made up) while keeping the window alive: closing it or Escape
-// ends the replay (exit 0), F11 and Alt+Enter switch the display mode.
-uint32_t rejeu_image(void);
-unsigned int rejeu_graine(void);
+// The recorder and playback are drivers of the platform layer (PILOTE_ENREGISTREUR and
+// PILOTE_REJEU, pilotes.h), composed around the others when recording or playback starts.

@@ -1,7 +1,8 @@
-// Platform layer: real SDL, or a virtual clock with scripted input (see plateforme.h).
-// Every input, real or scripted, goes through one path: joystick events become key events,
-// Alt+Enter and F11 switch the display mode, and the key state merges keyboard and gamepad.
-// The display itself lives in affichage.cpp, the ending on a signal in signaux.cpp.
+// Platform layer: the entry points, the real SDL and simulated drivers, and how the drivers
+// are composed (see plateforme.h). Every input, real or scripted, goes through one path:
+// joystick events become key events, Alt+Enter and F11 switch the display mode, and the key
+// state merges keyboard and gamepad. The display itself lives in affichage.cpp, the ending on
+// a signal in signaux.cpp, playback and recording in enregistrement.cpp.
 #include "platform/plateforme.h"
 
 #include <stdlib.h>
@@ -14,6 +15,7 @@
 
 #include "platform/enregistrement.h"
 #include "platform/manette.h"
+#include "platform/pilotes.h"
 #include "platform/signaux.h"
 
 namespace {
@@ -28,7 +30,6 @@ struct Simulation {
     int active = 0;
     uint32_t horloge = 0;
     unsigned int graine = 0;
-    uint32_t nb_flips = 0;
     std::vector<EntreeScript> script;  // sorted by (t, ordre) before delivery
     size_t prochaine = 0;              // next script entry to deliver
     int script_trie = 1;
@@ -42,30 +43,31 @@ struct Simulation {
 };
 
 Simulation sim;
-uint32_t nb_flips_reels = 0;
+uint32_t nb_flips = 0;
 EtatManette manette;
 Uint8 touches_fusionnees[SDLK_LAST];
-std::deque<SDL_Event> traduits;  // key events made from joystick events, real mode
-uint32_t horloge_connue = 0;      // the platform's last clock reading, real mode
+std::deque<SDL_Event> traduits;  // key events made from joystick events, not yet taken
+uint32_t horloge = 0;            // the clock as the entry points last saw it
 
-// Every clock reading, wait and flip ends here: the recorded time, in playback, becomes the
-// virtual clock.
+// The driver of a real run: SDL's on the desktop, the page's in the browser.
+#ifdef __EMSCRIPTEN__
+const PilotePlateforme* const PILOTE_REEL = &PILOTE_NAVIGATEUR;
+#else
+const PilotePlateforme* const PILOTE_REEL = &PILOTE_SDL;
+#endif
+
+// The drivers in charge, from the bottom up: the game's calls go to `jeu`.
+struct Composition {
+    const PilotePlateforme* base = PILOTE_REEL;  // real or simulated
+    const PilotePlateforme* lecteur = PILOTE_REEL;  // playback over the base, or the base
+    const PilotePlateforme* jeu = PILOTE_REEL;      // the recorder over the reader, or the reader
+};
+Composition pilotes;
+
+// Every clock reading, wait and flip ends here.
 uint32_t caler(uint32_t t) {
-    horloge_connue = t;
-    if (sim.active && rejeu_actif()) {
-        sim.horloge = t;
-        if (sim.limite && t >= sim.limite && sim.observateur_limite) sim.observateur_limite(t, sim.donnees_limite);
-    }
+    horloge = t;
     return t;
-}
-
-void trier_script() {
-    if (sim.script_trie) return;
-    std::stable_sort(sim.script.begin() + long(sim.prochaine), sim.script.end(),
-                     [](const EntreeScript& a, const EntreeScript& b) {
-                         return a.t != b.t ? a.t < b.t : a.ordre < b.ordre;
-                     });
-    sim.script_trie = 1;
 }
 
 // The gamepad's key events for one joystick event (the device state is updated).
@@ -77,6 +79,52 @@ void traduire_manette(const SDL_Event& e, const Uint8* clavier, std::deque<SDL_E
     SDL_Event evenements[16];
     int n = evenements_changes(avant, apres, clavier, evenements, 16);
     for (int i = 0; i < n; ++i) sortie.push_back(evenements[i]);
+}
+
+bool est_manette(const SDL_Event& e) {
+    return e.type == SDL_JOYBUTTONDOWN || e.type == SDL_JOYBUTTONUP || e.type == SDL_JOYAXISMOTION ||
+           e.type == SDL_JOYHATMOTION || e.type == SDL_JOYBALLMOTION;
+}
+
+bool est_bascule(const SDL_Event& e) {
+    if (e.type != SDL_KEYDOWN) return false;
+    SDLKey k = e.key.keysym.sym;
+    return k == SDLK_F11 || ((k == SDLK_RETURN || k == SDLK_KP_ENTER) && (e.key.keysym.mod & KMOD_ALT));
+}
+
+// ---- the real SDL driver ----
+
+uint32_t ticks_sdl() { return SDL_GetTicks(); }
+
+int evenement_brut_sdl(SDL_Event* e) { return SDL_PollEvent(e); }
+
+int evenement_sdl(SDL_Event* e) { return evenement_du_jeu(evenement_brut_sdl, clavier_sdl(), e); }
+
+void touches_sdl(Uint8* touches) { fusionner_touches(clavier_sdl(), touches); }
+
+int montrer_sdl(SDL_Surface* ecran) {
+    SDL_Surface* montre;
+    return montrer_image(ecran, &montre);
+}
+
+uint32_t afficher_sdl(SDL_Surface* ecran, int* resultat) {
+    *resultat = montrer_sdl(ecran);
+    return SDL_GetTicks();
+}
+
+unsigned int graine_sdl() { return (unsigned int)time(NULL); }
+
+void suivre_sdl(uint32_t) {}
+
+// ---- the simulated driver ----
+
+void trier_script() {
+    if (sim.script_trie) return;
+    std::stable_sort(sim.script.begin() + long(sim.prochaine), sim.script.end(),
+                     [](const EntreeScript& a, const EntreeScript& b) {
+                         return a.t != b.t ? a.t < b.t : a.ordre < b.ordre;
+                     });
+    sim.script_trie = 1;
 }
 
 // Delivers every scripted input due by the current virtual time: the key state changes at
@@ -104,10 +152,14 @@ void livrer_entrees() {
     }
 }
 
-void avancer(uint32_t ms) {
-    sim.horloge += ms;
+void verifier_limite() {
     if (sim.limite && sim.horloge >= sim.limite && sim.observateur_limite)
         sim.observateur_limite(sim.horloge, sim.donnees_limite);
+}
+
+void avancer(uint32_t ms) {
+    sim.horloge += ms;
+    verifier_limite();
 }
 
 void ajouter_script(uint32_t t, const SDL_Event& e) {
@@ -119,81 +171,94 @@ void ajouter_script(uint32_t t, const SDL_Event& e) {
     sim.script_trie = 0;
 }
 
-int evenement_brut(SDL_Event* e) {
-    if (!traduits.empty()) {
-        *e = traduits.front();
-        traduits.pop_front();
-        return 1;
-    }
-    if (sim.active) {
-        livrer_entrees();
-        if (sim.file.empty()) return 0;
-        *e = sim.file.front();
-        sim.file.pop_front();
-        return 1;
-    }
-    return SDL_PollEvent(e);
+SDL_Surface* ouvrir_ecran_simule() { return affichage_ouvrir(); }
+
+uint32_t ticks_simule() { return sim.horloge; }
+
+uint32_t attendre_simule(uint32_t ms) {
+    avancer(ms);
+    return sim.horloge;
 }
 
-bool est_bascule(const SDL_Event& e) {
-    if (e.type != SDL_KEYDOWN) return false;
-    SDLKey k = e.key.keysym.sym;
-    return k == SDLK_F11 || ((k == SDLK_RETURN || k == SDLK_KP_ENTER) && (e.key.keysym.mod & KMOD_ALT));
+int evenement_brut_simule(SDL_Event* e) {
+    livrer_entrees();
+    if (sim.file.empty()) return 0;
+    *e = sim.file.front();
+    sim.file.pop_front();
+    return 1;
+}
+
+int evenement_simule(SDL_Event* e) { return evenement_du_jeu(evenement_brut_simule, sim.clavier, e); }
+
+void touches_simule(Uint8* touches) {
+    livrer_entrees();
+    fusionner_touches(sim.clavier, touches);
+}
+
+// The flip observer sees the frame at the time it was drawn, before the flip's millisecond.
+int montrer_simule(SDL_Surface* ecran) {
+    SDL_Surface* montre = ecran;
+    int r = montrer_image(ecran, &montre);
+    if (sim.observateur_flip) sim.observateur_flip(montre, sim.horloge, sim.donnees_flip);
+    return r;
+}
+
+// Every flip takes 1 ms, so loops that never wait still move in time.
+uint32_t afficher_simule(SDL_Surface* ecran, int* resultat) {
+    *resultat = montrer_simule(ecran);
+    avancer(1);
+    return sim.horloge;
+}
+
+unsigned int graine_simulee() { return sim.graine; }
+
+uint32_t maintenant_simule() { return sim.horloge; }
+
+void suivre_simule(uint32_t t) {
+    sim.horloge = t;
+    verifier_limite();
 }
 
 }  // namespace
 
-uint32_t plateforme_ticks(void) {
-    uint32_t t = rejeu_actif() ? rejeu_ticks() : sim.active ? sim.horloge : SDL_GetTicks();
-    enregistrer_ticks(t);
-    return caler(t);
+const PilotePlateforme PILOTE_SDL = {
+    "sdl",        ouvrir_ecran_sdl, ticks_sdl,  attendre_sdl,    evenement_sdl, touches_sdl,
+    afficher_sdl, montrer_sdl,      graine_sdl, horloge_connue, suivre_sdl,
+};
+
+const PilotePlateforme PILOTE_SIMULE = {
+    "simule",        ouvrir_ecran_simule, ticks_simule,   attendre_simule,   evenement_simule, touches_simule,
+    afficher_simule, montrer_simule,      graine_simulee, maintenant_simule, suivre_simule,
+};
+
+// ---- composition ----
+
+void plateforme_recomposer(void) {
+    pilotes.base = sim.active ? &PILOTE_SIMULE : PILOTE_REEL;
+    pilotes.lecteur = rejeu_actif() ? &PILOTE_REJEU : pilotes.base;
+    pilotes.jeu = enregistrement_actif() ? &PILOTE_ENREGISTREUR : pilotes.lecteur;
 }
 
-// In slices, so that a signal ends the game within one even during a long pause; the end of
-// the wait is fixed on the clock, so the slices add up to exactly the wait.
-static void attendre_par_tranches(uint32_t ms) {
-    const Uint32 fin = SDL_GetTicks() + ms;
-    for (;;) {
-        signaux_verifier();
-        Sint32 reste = Sint32(fin - SDL_GetTicks());
-        if (reste <= 0) break;
-        SDL_Delay(Uint32(reste < 50 ? reste : 50));
-    }
+const PilotePlateforme* pilote_sous(const PilotePlateforme* enveloppe) {
+    return enveloppe == &PILOTE_ENREGISTREUR ? pilotes.lecteur : pilotes.base;
 }
 
-uint32_t plateforme_maintenant(void) { return sim.active ? sim.horloge : horloge_connue; }
+const PilotePlateforme* plateforme_pilote(void) { return pilotes.jeu; }
 
-void plateforme_attendre(uint32_t ms) {
-    uint32_t t;
-    if (rejeu_actif()) {
-        t = rejeu_attente(ms);  // the window keeps its pace at the flips
-    } else if (sim.active) {
-        avancer(ms);
-        t = sim.horloge;
-    } else {
-        attendre_par_tranches(ms);
-        t = SDL_GetTicks();
-    }
-    enregistrer_attente(ms, t);
-    caler(t);
-}
+// ---- shared by the drivers ----
 
-static int evenement_du_jeu(SDL_Event* evenement);
-
-int plateforme_evenement(SDL_Event* evenement) {
-    signaux_verifier();
-    int r = rejeu_actif() ? rejeu_evenement(evenement) : evenement_du_jeu(evenement);
-    enregistrer_evenement(r ? evenement : NULL);
-    return r;
-}
-
-static int evenement_du_jeu(SDL_Event* evenement) {
+int evenement_du_jeu(int (*brut)(SDL_Event*), const Uint8* clavier, SDL_Event* evenement) {
     SDL_Event e;
-    while (evenement_brut(&e)) {
-        if (e.type == SDL_JOYBUTTONDOWN || e.type == SDL_JOYBUTTONUP || e.type == SDL_JOYAXISMOTION ||
-            e.type == SDL_JOYHATMOTION || e.type == SDL_JOYBALLMOTION) {
-            // Only real devices get here: scripted joystick input is translated on delivery.
-            traduire_manette(e, SDL_GetKeyState(NULL), traduits);
+    for (;;) {
+        if (!traduits.empty()) {
+            e = traduits.front();
+            traduits.pop_front();
+        } else if (!brut(&e)) {
+            return 0;
+        }
+        if (est_manette(e)) {
+            // Scripted joystick input is translated on delivery: only real devices get here.
+            traduire_manette(e, clavier, traduits);
             continue;
         }
         if (est_bascule(e)) {
@@ -208,81 +273,93 @@ static int evenement_du_jeu(SDL_Event* evenement) {
         *evenement = e;
         return 1;
     }
-    return 0;
 }
 
-Uint8* plateforme_touches(void) {
-    if (rejeu_actif()) {
-        rejeu_touches(touches_fusionnees);
-        return touches_fusionnees;
-    }
-    const Uint8* clavier;
-    if (sim.active) {
-        livrer_entrees();
-        clavier = sim.clavier;
-    } else {
-        clavier = SDL_GetKeyState(NULL);
-    }
-    touches_manette(&manette, touches_fusionnees);
-    for (int k = 0; k < SDLK_LAST; ++k) touches_fusionnees[k] |= clavier[k];
-    enregistrer_touches(touches_fusionnees);
-    return touches_fusionnees;
+void fusionner_touches(const Uint8* clavier, Uint8* touches) {
+    touches_manette(&manette, touches);
+    for (int k = 0; k < SDLK_LAST; ++k) touches[k] |= clavier[k];
 }
 
-int plateforme_afficher(SDL_Surface* ecran) {
-    // In playback the flip's recorded time comes first: the window waits for it before showing.
-    uint32_t t_rejeu = rejeu_actif() ? rejeu_image() : 0;
-    SDL_Surface* montre = ecran;
-    int r = affichage_montrer(ecran, &montre);
-    uint32_t t;
-    if (!sim.active) {
-        ++nb_flips_reels;
-        t = rejeu_actif() ? t_rejeu : SDL_GetTicks();
-    } else {
-        ++sim.nb_flips;
-        if (sim.observateur_flip) sim.observateur_flip(montre, sim.horloge, sim.donnees_flip);
-        if (rejeu_actif()) {
-            t = t_rejeu;
-        } else {
-            avancer(1);
-            t = sim.horloge;
-        }
-    }
-    enregistrer_image(t);
-    caler(t);
-    // After the frame is recorded: a signal that ends the game leaves a replay up to this flip.
-    if (!sim.active) signaux_verifier();
+int montrer_image(SDL_Surface* ecran, SDL_Surface** montre) {
+    *montre = ecran;
+    int r = affichage_montrer(ecran, montre);
+    ++nb_flips;
     return r;
 }
 
-SDL_Surface* plateforme_ouvrir_ecran(void) {
+const Uint8* clavier_sdl(void) {
+#ifdef __EMSCRIPTEN__
+    return SDL_GetKeyboardState(NULL);  // its SDL 1.2 indexes it by key, like SDL_GetKeyState
+#else
+    return SDL_GetKeyState(NULL);
+#endif
+}
+
+uint32_t horloge_connue(void) { return horloge; }
+
+// In slices, so that a signal ends the game within one even during a long pause; the end of
+// the wait is fixed on the clock, so the slices add up to exactly the wait.
+uint32_t attendre_sdl(uint32_t ms) {
+    const Uint32 fin = SDL_GetTicks() + ms;
+    for (;;) {
+        signaux_verifier();
+        Sint32 reste = Sint32(fin - SDL_GetTicks());
+        if (reste <= 0) break;
+        SDL_Delay(Uint32(reste < 50 ? reste : 50));
+    }
+    return SDL_GetTicks();
+}
+
+SDL_Surface* ouvrir_ecran_sdl(void) {
     // Before SDL's video start-up, which would otherwise put its own handlers in, and after it,
     // in case the library replaced them anyway.
-    if (!sim.active) signaux_installer();
+    signaux_installer();
     SDL_Surface* toile = affichage_ouvrir();
     if (!toile) return NULL;
-    if (!sim.active) {
-        signaux_installer();
-        if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && SDL_NumJoysticks() > 0) {
-            SDL_JoystickOpen(0);
-            SDL_JoystickEventState(SDL_ENABLE);
-        }
+    signaux_installer();
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && SDL_NumJoysticks() > 0) {
+        SDL_JoystickOpen(0);
+        SDL_JoystickEventState(SDL_ENABLE);
     }
     return toile;
 }
 
-unsigned int plateforme_graine(void) {
-    unsigned int g = rejeu_actif() ? rejeu_graine() : sim.active ? sim.graine : (unsigned int)time(NULL);
-    enregistrer_graine(g);
-    return g;
+// ---- the entry points ----
+
+uint32_t plateforme_ticks(void) { return caler(pilotes.jeu->ticks()); }
+
+uint32_t plateforme_maintenant(void) { return pilotes.jeu->maintenant(); }
+
+void plateforme_attendre(uint32_t ms) { caler(pilotes.jeu->attendre(ms)); }
+
+int plateforme_evenement(SDL_Event* evenement) {
+    signaux_verifier();
+    return pilotes.jeu->evenement(evenement);
 }
+
+Uint8* plateforme_touches(void) {
+    pilotes.jeu->touches(touches_fusionnees);
+    return touches_fusionnees;
+}
+
+int plateforme_afficher(SDL_Surface* ecran) {
+    int r = 0;
+    caler(pilotes.jeu->afficher(ecran, &r));
+    // After the frame is recorded: a signal that ends the game leaves a replay up to this flip.
+    signaux_verifier();
+    return r;
+}
+
+SDL_Surface* plateforme_ouvrir_ecran(void) { return pilotes.jeu->ouvrir_ecran(); }
+
+unsigned int plateforme_graine(void) { return pilotes.jeu->graine(); }
 
 void plateforme_simuler(unsigned int graine) {
     sim.active = 1;
     sim.horloge = 0;
-    horloge_connue = 0;
+    horloge = 0;
     sim.graine = graine;
-    sim.nb_flips = 0;
+    nb_flips = 0;
     sim.script.clear();
     sim.prochaine = 0;
     sim.script_trie = 1;
@@ -290,6 +367,7 @@ void plateforme_simuler(unsigned int graine) {
     traduits.clear();
     memset(sim.clavier, 0, sizeof sim.clavier);
     memset(&manette, 0, sizeof manette);
+    plateforme_recomposer();
 }
 
 int plateforme_est_simulee(void) { return sim.active; }
@@ -325,4 +403,4 @@ void plateforme_limiter(uint32_t limite, ObservateurLimite observateur, void* do
     sim.donnees_limite = donnees;
 }
 
-uint32_t plateforme_nb_flips(void) { return sim.active ? sim.nb_flips : nb_flips_reels; }
+uint32_t plateforme_nb_flips(void) { return nb_flips; }

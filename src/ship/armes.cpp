@@ -2,7 +2,6 @@
 #include "ship/armes.h"
 
 #include <stddef.h>
-#include <stdlib.h>
 
 #include "core/calculs.h"
 #include "core/ressources.h"
@@ -112,11 +111,21 @@ void arme_suivante(Vaisseau* vaisseau) {
 void activer_modules(Vaisseau* vaisseau) { vaisseau->modules = 1; }
 void desactiver_modules(Vaisseau* vaisseau) { vaisseau->modules = 0; }
 
+// The orbit's points, cercle(64, 64, 64, 60) rounded by arrondir_pixel, written down once:
+// cosines and sines differ in their last bits from one maths library to another (the
+// browser's), and a point that rounds the other way moves a module by a pixel. The tests
+// recompute them with the desktop's library.
+const int POINTS_ORBITE[NB_POINTS_ORBITE][2] = {
+    {128, 64}, {128, 71}, {127, 77}, {125, 84}, {122, 90}, {119, 96},  {116, 102}, {112, 107}, {107, 112}, {102, 116},
+    {96, 119}, {90, 122}, {84, 125}, {77, 127}, {71, 128}, {64, 128},  {57, 128},  {51, 127},  {44, 125},  {38, 122},
+    {32, 119}, {26, 116}, {21, 112}, {16, 107}, {12, 102}, {9, 96},    {6, 90},    {3, 84},    {1, 77},    {0, 71},
+    {0, 64},   {0, 57},   {1, 51},   {3, 44},   {6, 38},   {9, 32},    {12, 26},   {16, 21},   {21, 16},   {26, 12},
+    {32, 9},   {38, 6},   {44, 3},   {51, 1},   {57, 0},   {64, 0},    {71, 0},    {77, 1},    {84, 3},    {90, 6},
+    {96, 9},   {102, 12}, {107, 16}, {112, 21}, {116, 26}, {119, 32},  {122, 38},  {125, 44},  {127, 51},  {128, 57},
+};
+
 void calculer_orbite(SDL_Rect orbite[NB_POINTS_ORBITE]) {
-    Point* points = cercle(64, 64, 64, NB_POINTS_ORBITE);
-    for (int i = 0; i < NB_POINTS_ORBITE; ++i)
-        orbite[i] = creer_rect(arrondir_pixel(points[i].x), arrondir_pixel(points[i].y), 32, 28);
-    free(points);
+    for (int i = 0; i < NB_POINTS_ORBITE; ++i) orbite[i] = creer_rect(POINTS_ORBITE[i][0], POINTS_ORBITE[i][1], 32, 28);
 }
 
 void charger_modules(ImagesModules* images, SDL_Rect orbite[NB_POINTS_ORBITE]) {

@@ -47,7 +47,9 @@ void desactiver_modules(Vaisseau* vaisseau);
 
 // Loads the four module pictures of IMAGES_MODULES into `images` and fills the 60-point
 // orbit: circle of centre (64, 64), radius 64, entry i = (rounded x, rounded y, 32, 28), entry 0
-// at (128, 64), clockwise in 6-degree steps. The pictures must exist (the loader exits otherwise).
+// at (128, 64), clockwise in 6-degree steps (the points of cercle() and arrondir_pixel(), kept
+// as a table so that every maths library gives the same pixels). The pictures must exist (the
+// loader exits otherwise).
 void charger_modules(ImagesModules* images, SDL_Rect orbite[NB_POINTS_ORBITE]);
 // Only the orbit table of charger_modules (no pictures): for the tests and for callers that
 // already hold the module pictures.

@@ -1,26 +1,12 @@
 // Input scripts of the simulator (see entrees.h).
 #include "entrees.h"
 
-#include <ctype.h>
 #include <stdlib.h>
 #include <string.h>
 #include <strings.h>
 
+#include "platform/codes_sdl.h"
 #include "platform/plateforme.h"
-
-namespace {
-struct NomTouche {
-    const char* nom;
-    SDLKey touche;
-};
-const NomTouche k_noms[] = {
-    {"RETURN", SDLK_RETURN}, {"ESCAPE", SDLK_ESCAPE}, {"UP", SDLK_UP},           {"DOWN", SDLK_DOWN},
-    {"LEFT", SDLK_LEFT},     {"RIGHT", SDLK_RIGHT},   {"SPACE", SDLK_SPACE},     {"TAB", SDLK_TAB},
-    {"BACKSPACE", SDLK_BACKSPACE}, {"LALT", SDLK_LALT}, {"RALT", SDLK_RALT},     {"LCTRL", SDLK_LCTRL},
-    {"RCTRL", SDLK_RCTRL},   {"LSHIFT", SDLK_LSHIFT}, {"RSHIFT", SDLK_RSHIFT},   {"F1", SDLK_F1},
-    {"F11", SDLK_F11},       {"F12", SDLK_F12},       {"KP_ENTER", SDLK_KP_ENTER},
-};
-}  // namespace
 
 // "JOY BUTTON n down|up", "JOY AXIS n value", "JOY HAT value" (SDL_HAT_* bits, 0 = centred).
 static int lire_manette(char mots[][64], int n, uint32_t t) {
@@ -58,13 +44,7 @@ static int lire_manette(char mots[][64], int n, uint32_t t) {
     return 0;
 }
 
-SDLKey touche_par_nom(const char* nom) {
-    if (strlen(nom) == 1 && (islower((unsigned char)nom[0]) || isdigit((unsigned char)nom[0])))
-        return (SDLKey)nom[0];
-    for (const NomTouche& n : k_noms)
-        if (strcasecmp(n.nom, nom) == 0) return n.touche;
-    return SDLK_UNKNOWN;
-}
+SDLKey touche_par_nom(const char* nom) { return SDLKey(touche_native(touche_canonique_par_nom(nom))); }
 
 int lire_entrees(FILE* fichier, const char* nom_fichier) {
     char ligne[512];

@@ -7,7 +7,8 @@
 #include <SDL.h>
 #include <stdio.h>
 
-// The SDLKey for a name such as "RETURN" or "g"; SDLK_UNKNOWN when the name is not known.
+// The SDLKey for a name such as "RETURN" or "g" (named as replays number keys, whatever the
+// SDL: platform/codes_sdl.h); SDLK_UNKNOWN when the name is not known.
 SDLKey touche_par_nom(const char* nom);
 
 // Reads the script from `fichier` and hands every input to the platform layer's script.
