@@ -207,6 +207,11 @@ void limiter_sortie(Limiteur* l, int16_t* e, int images) {
 }
 
 void installer_limiteur(void) {
+#ifdef __EMSCRIPTEN__
+    // The browser's mixer has no post-mix hook and adds its sources in Web Audio's floating
+    // point, where no 16-bit add saturates: everything stays at full volume there.
+    return;
+#endif
     if (!peripherique_ouvert()) return;
     Mix_Volume(-1, VOLUME_MIXAGE);
     Mix_VolumeMusic(VOLUME_MIXAGE);

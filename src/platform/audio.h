@@ -64,5 +64,6 @@ typedef struct {
 // Limits `images` interleaved stereo frames in place.
 void limiter_sortie(Limiteur* limiteur, int16_t* echantillons, int images);
 // After Mix_OpenAudio: sets every channel's and the music's volume to VOLUME_MIXAGE and puts
-// the limiter on SDL_mixer's post-mix hook. Does nothing when no device is open.
+// the limiter on SDL_mixer's post-mix hook. Does nothing when no device is open, nor in the
+// browser (no post-mix hook there, and no 16-bit adds to saturate).
 void installer_limiteur(void);
