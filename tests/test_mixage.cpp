@@ -1,7 +1,9 @@
-// How the sound pack sounds together, as the game plays it. SDL_mixer adds the music and then
-// each of its channels in turn at full volume, every add saturating at 16 bits: held fire
-// must sit under the music, explosions and bonus calls over it, and the loudest moment the
-// game can play at once must clip nothing. Every effect starts and ends in silence; every
+// How the sound pack sounds together, as the game plays it. Musics sit at the loudness players
+// expect (about -16 LUFS, true peaks under -1 dBTP); SDL_mixer adds the music and then each of
+// its channels in turn at the platform's mixing volume, every add saturating at 16 bits, and
+// the platform's limiter brings the sum back up: held fire must sit under the music,
+// explosions and bonus calls over it, and the loudest moment the game can play at once must
+// saturate no add and leave the limiter under full scale. Every effect starts and ends in silence; every
 // music lasts as long as the scene that plays it (durees_musiques.h, which the simulator's
 // scenes are checked against) and joins the next, or itself, without a gap or a jump. Runs in
 // the generated run directory.
@@ -14,8 +16,10 @@
 #include <vector>
 
 #include "../tools/assetgen/durees_musiques.h"
+#include "../tools/assetgen/sonie.h"
 #include "outils_audio.h"
 #include "outils_sdl.h"
+#include "platform/audio.h"
 
 namespace {
 
@@ -59,6 +63,17 @@ int crete(const Echantillons& s) {
     for (int16_t v : s) c = std::max(c, std::abs(int(v)));
     return c;
 }
+// Loudness (BS.1770) of 16-bit stereo samples: integrated, loudest 400 ms, true peak.
+struct Sonie {
+    double integree, momentanee_max, crete_vraie;
+};
+Sonie sonie(const Echantillons& s) {
+    std::vector<float> g(s.size() / 2), d(s.size() / 2);
+    for (size_t i = 0; i < g.size(); ++i) g[i] = s[2 * i] / 32768.0f, d[i] = s[2 * i + 1] / 32768.0f;
+    return {ag::sonie_integree(g.data(), d.data(), g.size(), FS), ag::sonie_momentanee_max(g.data(), d.data(), g.size(), FS),
+            ag::crete_vraie_db(g.data(), d.data(), g.size())};
+}
+
 // `images` frames of fire held from frame `phase` on: the weapon sound restarted every 208 ms.
 Echantillons feu_tenu(const Echantillons& arme, size_t images, size_t phase) {
     Echantillons f(2 * images, 0);
@@ -70,14 +85,26 @@ Echantillons feu_tenu(const Echantillons& arme, size_t images, size_t phase) {
     return f;
 }
 
+TEST(Mixage, EveryMusicSitsNearMinus16LufsWithItsTruePeaksUnderMinus1dBTP) {
+    for (const ag::BesoinMusique& b : ag::BESOINS_MUSIQUES) {
+        SCOPED_TRACE(b.fichier);
+        Sonie s = sonie(musique(b.fichier));
+        EXPECT_NEAR(s.integree, -16.0, 1.0);
+        EXPECT_LE(s.crete_vraie, -1.0);
+        RecordProperty(std::string(b.fichier) + "_lufs", std::to_string(s.integree));
+    }
+}
+
 TEST(Mixage, HeldFireSitsUnderEachLevelMusicWhileBlastsAndCallsRiseOverIt) {
     for (const char* m : MUSIQUES_NIVEAU) {
         SCOPED_TRACE(m);
-        double fond = efficace_db(musique(m));
+        double fond = sonie(musique(m)).integree;
         for (const char* a : ARMES)
-            EXPECT_LE(efficace_db(feu_tenu(effet(a), 10 * FS, 0)), fond - 6) << a << " held, against the music's " << fond;
-        for (const char* e : {"explosion1.wav", "explosion2.wav", "Voice1.wav", "Voice2.wav", "Voice3.wav", "Voice4.wav"})
-            EXPECT_GE(efficace_max_db(effet(e), FS / 5), fond + 1) << e << "'s loudest 200 ms, against the music's " << fond;
+            EXPECT_LE(sonie(feu_tenu(effet(a), 10 * FS, 0)).integree, fond - 6) << a << " held, against the music's " << fond;
+        for (const char* e : {"explosion1.wav", "explosion2.wav"})
+            EXPECT_GE(sonie(effet(e)).momentanee_max, fond + 1) << e << "'s loudest 400 ms, against the music's " << fond;
+        for (const char* e : {"Voice1.wav", "Voice2.wav", "Voice3.wav", "Voice4.wav"})
+            EXPECT_GE(sonie(effet(e)).momentanee_max, fond + 3) << e << "'s loudest 400 ms, against the music's " << fond;
     }
 }
 
@@ -88,27 +115,33 @@ struct Moment {
     size_t depart;
     std::vector<const Echantillons*> canaux;  // 0, 1, 2, 3, 5, 6 and, over the level 1 music at the alarm, 7
 };
-// The loudest partial sum (in sample units) of SDL_mixer's adds over the moment's seconds.
-int somme_la_plus_forte(const Moment& m) {
+// The moment's seconds as the game hears them: SDL_mixer's adds, each source first scaled to
+// the mixing volume as SDL_MixAudio does, then the platform's limiter. `pire_addition` gets
+// the loudest partial sum of the adds (in sample units), `pire_sortie` the loudest output.
+void jouer_moment(const Moment& m, int& pire_addition, int& pire_sortie) {
     size_t n = m.musique->size() / 2, debut = m.depart > size_t(FS) ? m.depart - FS : 0, fin = std::min(n, m.depart + 3 * FS);
-    int pire = 0;
+    auto volume = [](int v) { return v * VOLUME_MIXAGE / MIX_MAX_VOLUME; };
+    Echantillons sortie(2 * (fin - debut));
     for (size_t i = debut; i < fin; ++i)
         for (int c = 0; c < 2; ++c) {
-            int somme = (*m.musique)[2 * i + size_t(c)];
+            int somme = volume((*m.musique)[2 * i + size_t(c)]);
             for (size_t k = 0; k < m.canaux.size(); ++k) {
                 const Echantillons& s = *m.canaux[k];
                 size_t j;
                 if (k == 0) j = (i + 10 * CADENCE_FEU - m.depart) % CADENCE_FEU;  // held since before the window
                 else if (i >= m.depart) j = i - m.depart;
                 else continue;
-                if (2 * j + 1 < s.size()) somme += s[2 * j + size_t(c)];
-                pire = std::max(pire, std::abs(somme));
+                if (2 * j + 1 < s.size()) somme += volume(s[2 * j + size_t(c)]);
+                pire_addition = std::max(pire_addition, std::abs(somme));
             }
+            sortie[2 * (i - debut) + size_t(c)] = int16_t(std::clamp(somme, -32768, 32767));
         }
-    return pire;
+    Limiteur l = {1.0f};
+    limiter_sortie(&l, sortie.data(), int(fin - debut));
+    pire_sortie = std::max(pire_sortie, crete(sortie));
 }
 
-TEST(Mixage, TheLoudestMomentTheGameCanPlayClipsNoSample) {
+TEST(Mixage, TheLoudestMomentTheGameCanPlaySaturatesNoAddAndTheLimiterKeepsItUnderFullScale) {
     // Held fire, the weapon-change blip, the ship hit, an enemy step, an enemy destroyed and a
     // bonus call, all in one frame at the music's loudest moments; over the level 1 music, at
     // the alarm too. The loudest step sound and call stand for their kind.
@@ -121,7 +154,7 @@ TEST(Mixage, TheLoudestMomentTheGameCanPlayClipsNoSample) {
     const Echantillons curseur = effet("Curseur.wav"), touche = effet("explosion1.wav"), ennemi = effet("explosion2.wav"),
                        alarme = effet("Emergency.wav"), pas = le_plus_fort({"Shot1.wav", "Shot2.wav", "Shot3.wav", "Shot4.wav"}),
                        appel = le_plus_fort({"Voice1.wav", "Voice2.wav", "Voice3.wav", "Voice4.wav"});
-    int pire = 0;
+    int pire = 0, pire_sortie = 0;
     for (const char* nom : MUSIQUES_NIVEAU) {
         SCOPED_TRACE(nom);
         const Echantillons m = musique(nom);
@@ -159,13 +192,46 @@ TEST(Mixage, TheLoudestMomentTheGameCanPlayClipsNoSample) {
                         alarme_decalee.assign(alarme.begin() + long(std::min(alarme.size(), 2 * deja)), alarme.end());
                         mo.canaux.push_back(&alarme_decalee);
                     }
-                    int s = somme_la_plus_forte(mo);
+                    int s = 0, sortie = 0;
+                    jouer_moment(mo, s, sortie);
                     pire = std::max(pire, s);
-                    EXPECT_LE(s, 32767) << a << " at " << double(mo.depart) / FS << " s: clipped";
+                    pire_sortie = std::max(pire_sortie, sortie);
+                    EXPECT_LE(s, 32767) << a << " at " << double(mo.depart) / FS << " s: an add saturated";
+                    EXPECT_LE(sortie, int(LIMITEUR_PLAFOND * 32768) + 1) << a << " at " << double(mo.depart) / FS << " s";
                 }
     }
-    RecordProperty("loudest_sum_dbfs", std::to_string(db(pire / 32768.0)));
-    EXPECT_GT(pire, 32768 / 4) << "the moments tried are not loud ones";
+    // The sum before the limiter, as it would be at full volume, and what the player hears.
+    double avant = db(pire / 32768.0 * MIX_MAX_VOLUME / VOLUME_MIXAGE);
+    RecordProperty("loudest_sum_dbfs", std::to_string(avant));
+    RecordProperty("loudest_output_dbfs", std::to_string(db(pire_sortie / 32768.0)));
+    EXPECT_GT(avant, -1.0) << "the moments tried are not ones the limiter has to bend";
+}
+
+// The limiter alone: a sound under its threshold comes out as it went in (the mixing volume's
+// rounding aside), a blast far over full scale comes out under the ceiling, and once the blast
+// is over the gain comes back.
+TEST(Mixage, TheLimiterLeavesQuietSoundAloneAndBendsOnlyWhatWouldClip) {
+    const double pi = 3.14159265358979323846;
+    auto sinus = [&](double amplitude, size_t images) {
+        Echantillons s(2 * images);
+        for (size_t i = 0; i < images; ++i)
+            s[2 * i] = s[2 * i + 1] = int16_t(std::lround(amplitude * 32768 * VOLUME_MIXAGE / MIX_MAX_VOLUME * std::sin(2 * pi * 441 * double(i) / FS)));
+        return s;
+    };
+    Limiteur l = {1.0f};
+    Echantillons calme = sinus(0.69, FS / 2), sortie = calme;  // -3.2 dBFS once gained back
+    limiter_sortie(&l, sortie.data(), int(FS / 2));
+    int ecart = 0;
+    for (size_t i = 0; i < calme.size(); ++i) ecart = std::max(ecart, std::abs(sortie[i] - calme[i] * MIX_MAX_VOLUME / VOLUME_MIXAGE));
+    EXPECT_LE(ecart, 3) << "a sound under the threshold was changed";
+    EXPECT_EQ(l.gain, 1.0f);
+    Echantillons fort = sinus(2.6, FS / 10);  // the largest a 16-bit sum at the mixing volume can bring back
+    limiter_sortie(&l, fort.data(), int(FS / 10));
+    EXPECT_LE(crete(fort), int(LIMITEUR_PLAFOND * 32768) + 1);  // the ceiling, to the rounding of the last bit
+    EXPECT_GT(crete(fort), int(0.9 * 32768)) << "a blast squashed far below the ceiling";
+    Echantillons apres = sinus(0.5, FS / 2);
+    limiter_sortie(&l, apres.data(), int(FS / 2));
+    EXPECT_NEAR(efficace_db(apres, FS / 4, FS / 2), db(0.5 / std::sqrt(2.0)), 0.1) << "the gain does not come back";
 }
 
 TEST(Mixage, EveryEffectRisesOutOfSilenceAndDiesAwayWithoutAFlattenedPeak) {

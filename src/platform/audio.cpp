@@ -1,6 +1,7 @@
 // Sound effects and music through one door: names, the trace, the music clock (see audio.h).
 #include "platform/audio.h"
 
+#include <math.h>
 #include <stdlib.h>
 
 #include <string>
@@ -168,4 +169,52 @@ const char* nom_son(const Mix_Chunk* son) {
 const char* nom_musique(const Mix_Music* m) {
     const Nom* n = trouver(m);
     return n ? n->chemin.c_str() : nullptr;
+}
+
+// ---- the limiter ----
+
+namespace {
+
+// The output a peak of amplitude `a` (full scale 1) is bent to: itself up to the threshold,
+// then a tanh knee that approaches the ceiling without ever touching it.
+float courbe(float a) {
+    if (a <= LIMITEUR_SEUIL) return a;
+    const float marge = LIMITEUR_PLAFOND - LIMITEUR_SEUIL;
+    return LIMITEUR_SEUIL + marge * tanhf((a - LIMITEUR_SEUIL) / marge);
+}
+
+Limiteur limiteur_sortie = {1.0f};
+
+void crochet_limiteur(void* donnees, Uint8* flux, int octets) {
+    limiter_sortie((Limiteur*)donnees, (int16_t*)flux, octets / 4);
+}
+
+}  // namespace
+
+void limiter_sortie(Limiteur* l, int16_t* e, int images) {
+    // Both channels share one gain, so a peak on one side does not move the stereo image; the
+    // gain drops at once to what the peak needs (no sample overshoots) and recovers slowly.
+    const float gain_mixage = float(MIX_MAX_VOLUME) / float(VOLUME_MIXAGE);
+    const float remontee = 1.0f / (0.08f * 44100.0f);
+    for (int i = 0; i < images; ++i) {
+        float g = gain_mixage * e[2 * i] / 32768.0f, d = gain_mixage * e[2 * i + 1] / 32768.0f;
+        float a = fmaxf(fabsf(g), fabsf(d));
+        float voulu = a > LIMITEUR_SEUIL ? courbe(a) / a : 1.0f;
+        l->gain = fminf(voulu, l->gain + (1.0f - l->gain) * remontee);
+        e[2 * i] = (int16_t)lrintf(g * l->gain * 32768.0f);
+        e[2 * i + 1] = (int16_t)lrintf(d * l->gain * 32768.0f);
+    }
+}
+
+void installer_limiteur(void) {
+#ifdef __EMSCRIPTEN__
+    // The browser's mixer has no post-mix hook and adds its sources in Web Audio's floating
+    // point, where no 16-bit add saturates: everything stays at full volume there.
+    return;
+#endif
+    if (!peripherique_ouvert()) return;
+    Mix_Volume(-1, VOLUME_MIXAGE);
+    Mix_VolumeMusic(VOLUME_MIXAGE);
+    limiteur_sortie.gain = 1.0f;
+    Mix_SetPostMix(crochet_limiteur, &limiteur_sortie);
 }

@@ -44,3 +44,26 @@ void liberer_musique(Mix_Music* musique);
 // The file a handle was loaded from, or NULL when it is not known.
 const char* nom_son(const Mix_Chunk* son);
 const char* nom_musique(const Mix_Music* musique);
+
+// ---- the mixed output ----
+
+// SDL_mixer adds the music and its channels with 16-bit saturating adds: every source goes in
+// at this volume (of MIX_MAX_VOLUME), which leaves the adds room for everything at once, and
+// the limiter brings the sum back up.
+enum { VOLUME_MIXAGE = 48 };
+
+// A soft limiter on the summed stereo stream: gains it back by MIX_MAX_VOLUME / VOLUME_MIXAGE,
+// leaves every sample under LIMITEUR_SEUIL of full scale as it is, and bends louder ones
+// towards LIMITEUR_PLAFOND, which no output sample reaches; the gain it takes off a peak comes
+// back over about 80 ms.
+#define LIMITEUR_SEUIL 0.708f   /* -3 dBFS */
+#define LIMITEUR_PLAFOND 0.966f /* -0.3 dBFS */
+typedef struct {
+    float gain;  // 1 at rest; set to 1 before the first call
+} Limiteur;
+// Limits `images` interleaved stereo frames in place.
+void limiter_sortie(Limiteur* limiteur, int16_t* echantillons, int images);
+// After Mix_OpenAudio: sets every channel's and the music's volume to VOLUME_MIXAGE and puts
+// the limiter on SDL_mixer's post-mix hook. Does nothing when no device is open, nor in the
+// browser (no post-mix hook there, and no 16-bit adds to saturate).
+void installer_limiteur(void);

@@ -14,6 +14,7 @@
 #include "cutscene/interlude.h"
 #include "cutscene/intro.h"
 #include "level/niveau.h"
+#include "platform/audio.h"
 #include "platform/plateforme.h"
 #include "platform/trace.h"
 #include "shell/cadence.h"
@@ -36,6 +37,7 @@ SDL_Surface* ouvrir_affichage_et_son(void) {
         fflush(stdout);
         exit(1);
     }
+    installer_limiteur();
     SDL_ShowCursor(0);
     return ecran;
 }

@@ -1,6 +1,8 @@
 // The mixing model: group levels and the plain gain that sets each sound to its group.
 #include "audio_mixage.h"
 
+#include "sonie.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -10,19 +12,18 @@ namespace ag {
 
 namespace {
 
-// The budget behind these numbers. A music at -22 dBFS RMS (its peaks hold most a dB or two
-// lower) stays under -7.5 dBFS, about -6.5 once encoded. Held fire sits some 10 dB under it;
-// an explosion or a bonus call rises 2 to 5 dB over it for its loudest fifth of a second.
-// Explosions and calls are dense sounds (soft-saturated in their synthesis), so their
-// ceilings stay low: the sum of the music's loudest moments with held fire, the
-// weapon-change blip, the ship hit, an enemy step, an enemy destroyed and a bonus call, all
-// started in one frame (and the alarm over the level 1 music), peaks near -1 dBFS.
+// The budget behind these numbers. Musics sit at -16 LUFS integrated, where players' other
+// games put theirs, true peaks under -1.5 dBTP before encoding (under -1 once decoded). Held
+// fire sits some 10 dB under the music; an explosion rises 2 to 4 LU over it for its loudest
+// moment and a bonus call about 5, so the call is understood over the music. Nothing is kept
+// back for the loudest moment of the mix: the platform's limiter on SDL_mixer's output takes
+// care of it, and the mixing volume leaves SDL_mixer's 16-bit adds the room they need.
 const struct {
     Groupe g;
     NiveauGroupe n;
 } NIVEAUX[] = {
-    {Groupe::Musique, {-22.0, -7.5}}, {Groupe::Arme, {-32.0, -20.0}},  {Groupe::Ennemi, {-30.0, -19.0}},
-    {Groupe::Explosion, {-18.0, -13.0}}, {Groupe::Voix, {-18.5, -13.0}}, {Groupe::Alarme, {-23.0, -14.0}},
+    {Groupe::Musique, {-16.0, -1.5}},    {Groupe::Arme, {-27.0, -15.0}},  {Groupe::Ennemi, {-25.0, -14.0}},
+    {Groupe::Explosion, {-12.5, -7.5}}, {Groupe::Voix, {-11.0, -5.5}}, {Groupe::Alarme, {-18.0, -9.0}},
 };
 
 double amplitude(double db) { return std::pow(10.0, db / 20.0); }
@@ -55,11 +56,21 @@ double efficace_max(const Tampon& t, double fenetre) {
 
 void mixer(Tampon& t, Groupe g, const char* nom) {
     NiveauGroupe n = niveau_groupe(g);
-    double mesure = g == Groupe::Musique ? efficace(t) : efficace_max(t, 0.2);
-    double pic = crete(t);
-    if (mesure <= 0 || pic <= 0) throw std::runtime_error(std::string(nom) + ": silent");
-    double gain = std::min(amplitude(n.efficace_db) / mesure, amplitude(n.crete_db) / pic);
-    double manque = n.efficace_db - 20 * std::log10(mesure * gain);
+    // A music's level is its integrated loudness and its peak the true one; an effect's level
+    // is the RMS of its loudest fifth of a second and its peak the largest sample.
+    double niveau_db, pic_db;
+    if (g == Groupe::Musique) {
+        niveau_db = sonie_integree(t.g.data(), t.d.data(), t.taille(), FREQUENCE);
+        pic_db = crete_vraie_db(t.g.data(), t.d.data(), t.taille());
+    } else {
+        double e = efficace_max(t, 0.2), p = crete(t);
+        niveau_db = e > 0 ? 20 * std::log10(e) : -200;
+        pic_db = p > 0 ? 20 * std::log10(p) : -200;
+    }
+    if (niveau_db < -150 || pic_db < -150) throw std::runtime_error(std::string(nom) + ": silent");
+    double gain_db = std::min(n.efficace_db - niveau_db, n.crete_db - pic_db);
+    double gain = amplitude(gain_db);
+    double manque = n.efficace_db - (niveau_db + gain_db);
     if (manque > 3.0)
         throw std::runtime_error(std::string(nom) + ": its peaks hold it " + std::to_string(manque) +
                                  " dB under its group's loudness");

@@ -1,7 +1,6 @@
-// The mixing model of the sound pack. SDL_mixer adds the music and its eight channels at full
-// volume with a 16-bit saturating sum, so the pack is mixed in the files themselves: every
-// sound belongs to a group with a loudness target and a peak ceiling, chosen so that the
-// loudest moment the game can play at once stays under full scale without any limiter.
+// The mixing model of the sound pack: every sound belongs to a group with a loudness target and
+// a peak ceiling, set against the musics' loudness. The loudest moment the game can play at
+// once goes over full scale; the platform's limiter on the mixed output keeps it from clipping.
 #pragma once
 #include "audio_dsp.h"
 
@@ -18,8 +17,9 @@ enum class Groupe {
 };
 
 struct NiveauGroupe {
-    double efficace_db;  // target RMS in dBFS: of the whole piece for musics, of the loudest 200 ms for effects
-    double crete_db;     // the peak may not go above this (dBFS); a music's decoded peak may overshoot it by ~1 dB
+    double efficace_db;  // target: integrated loudness in LUFS for musics; RMS in dBFS of the loudest 200 ms for effects
+    double crete_db;     // the peak may not go above this: true peak in dBTP for musics (decoded, it may
+                         // overshoot by a few tenths of a dB), sample peak in dBFS for effects
 };
 
 // The target and ceiling of a group.

@@ -1,6 +1,13 @@
 // Enemy pictures: enemies, bosses, hit flashes, bonus items, modules, enemy shots.
 // Everything is drawn at native size with the shared ramps of ennemis_pixel.h, light from the
 // upper left, then outlined; hit flashes are brightened copies moved onto their own key.
+//
+// Whose is what (the palette of the fight, see also niveau_art.cpp): enemy shots are one hue
+// family, hot pink to magenta, bright bodies inside a near-black outline, so each one keeps
+// 3:1 luminance contrast or more over every sky and band of both levels (the pink against the
+// dark ones, the outline against the light ones); no other picture of the fight uses it. The
+// player's modules wear the ship's colours: its blue-grey steel, its red fins and stripe, its
+// cyan canopy glass, so they never read as enemy mines.
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -17,6 +24,14 @@ namespace {
 constexpr Px FLASH_29 = rgb(255, 29, 255);   // hit-flash key of the level 1 enemies
 constexpr Px FLASH_40 = rgb(255, 40, 255);   // hit-flash key of the level 2 enemies
 constexpr double PI = 3.14159265358979323846;
+
+// The enemy shots' family: darkest (unused by the bodies) to white-hot, and their outline.
+constexpr Rampe TIR = {{rgb(120, 20, 100), rgb(236, 72, 200), rgb(255, 120, 230), rgb(255, 176, 244), rgb(255, 240, 255)}};
+constexpr Px CONTOUR_TIR = rgb(24, 6, 28);
+// The ship's colours for its modules (niveau_vaisseau.cpp): steel, the tail fin's red, canopy glass.
+constexpr Rampe COQUE = {{rgb(40, 46, 66), rgb(74, 84, 110), rgb(112, 124, 150), rgb(150, 164, 186), rgb(214, 224, 238)}};
+constexpr Rampe AILERON = {{rgb(96, 24, 30), rgb(150, 36, 40), rgb(200, 70, 60), rgb(220, 48, 40), rgb(240, 90, 70)}};
+constexpr Px CANOPEE = rgb(90, 220, 250), CANOPEE_CLAIRE = rgb(200, 250, 255);
 
 void sauver(const std::string& nom, const Image& im) { sauver_image("ennemis", nom + ".png", im); }
 
@@ -156,31 +171,35 @@ Image objet_bonus(int genre) {
 
 // ---------------------------------------------------------------- modules (32x28, green key)
 
-// A spinning drone: the fins turn a quarter of the way round per picture and the band of
-// lamps runs round the sphere.
+// A small companion of the ship: a steel pod with the ship's swept red fins top and bottom
+// (turning a quarter of the way round per picture), its red flank stripe with lamps running
+// round, and a cyan glass eye like the ship's canopy.
 Image module(int image) {
     Image im(32, 28, pal::CLE_VERTE);
     double a = image * PI / 4;
     double c = std::cos(a), s = std::sin(a);
-    // Top and bottom fins seen edge-on or flat as they turn.
+    // Fins swept back like the ship's tail, seen edge-on or flat as they turn.
     double largeur = 1.5 + 5.5 * std::fabs(c);
-    const Rampe& ailette = c * s >= 0 ? pal::braise : pal::rouille;
-    peindre_poly(im, {16 - largeur, 6, 16 + largeur, 6, 16 + largeur * 0.5, 1, 16 - largeur * 0.5, 1}, ailette, relief(2, false));
-    peindre_poly(im, {16 - largeur, 22, 16 + largeur, 22, 16 + largeur * 0.5, 27, 16 - largeur * 0.5, 27}, ailette, relief(2, false, -0.6));
-    peindre_ellipse(im, 16, 14, 10, 9.5, pal::acier, relief(9, true, 0.1, true));
-    // Equator band with lamps that slide round.
-    rect_plein(im, 7, 13, 18, 3, pal::acier.c[0]);
+    const Rampe& ailette = AILERON;
+    double eclat = c * s >= 0 ? 0.3 : -0.3;
+    peindre_poly(im, {16 - largeur, 6, 16 + largeur, 6, 16 + largeur * 0.5 - 3, 1, 16 - largeur * 0.5 - 3, 1}, ailette, relief(2, false, eclat));
+    peindre_poly(im, {16 - largeur, 22, 16 + largeur, 22, 16 + largeur * 0.5 - 3, 27, 16 - largeur * 0.5 - 3, 27}, ailette, relief(2, false, eclat - 0.6));
+    peindre_ellipse(im, 16, 14, 10, 9.5, COQUE, relief(9, true, 0.3, true));
+    // The ship's red stripe round the middle, with lamps that slide round.
+    rect_plein(im, 7, 13, 18, 3, AILERON.c[3]);
+    rect_plein(im, 7, 15, 18, 1, AILERON.c[1]);
     for (int k = 0; k < 4; ++k) {
         double ang = a / 2 + k * PI / 2;
         double z = std::cos(ang);
         if (z <= 0) continue;
         int x = int(std::lround(16 + 8 * std::sin(ang)));
-        rect_plein(im, x - 1, 13, 2, 3, pal::braise.c[z > 0.7 ? 4 : 2]);
+        rect_plein(im, x - 1, 13, 2, 2, z > 0.7 ? rgb(255, 226, 150) : rgb(250, 160, 84));
     }
-    // Glowing core port.
-    disque(im, 16, 9, 2.5, pal::acier.c[0]);
-    disque(im, 16, 9, 1.5, pal::energie.c[3]);
-    im.set(15, 8, pal::energie.c[4]);
+    // The glass eye.
+    disque(im, 17, 9, 3, COQUE.c[0]);
+    disque(im, 17, 9, 2.2, CANOPEE);
+    im.set(16, 8, CANOPEE_CLAIRE);
+    im.set(17, 8, CANOPEE_CLAIRE);
     finir_sprite(im, pal::CLE_VERTE);
     return im;
 }
@@ -314,29 +333,28 @@ Image muloi(int image) {
 Image tir_boule(int image) {
     Image im(16, 16, pal::CLE);
     if (image == 0) {
-        rect_plein(im, 7, 1, 2, 14, pal::braise.c[1]);
-        rect_plein(im, 1, 7, 14, 2, pal::braise.c[1]);
+        rect_plein(im, 7, 1, 2, 14, TIR.c[2]);
+        rect_plein(im, 1, 7, 14, 2, TIR.c[2]);
     } else {
-        ligne(im, 2.5, 2.5, 13.5, 13.5, pal::braise.c[1], 2);
-        ligne(im, 13.5, 2.5, 2.5, 13.5, pal::braise.c[1], 2);
+        ligne(im, 2.5, 2.5, 13.5, 13.5, TIR.c[2], 2);
+        ligne(im, 13.5, 2.5, 2.5, 13.5, TIR.c[2], 2);
     }
-    disque(im, 8, 8, 5.2, pal::braise.c[1]);
-    disque(im, 8, 8, 4.2, pal::braise.c[2]);
-    disque(im, 7.5, 7.5, 3, pal::braise.c[3]);
-    disque(im, 7.2, 7.2, 1.6, pal::braise.c[4]);
-    contour_sprite(im, pal::CLE, pal::rouge.c[0]);
+    disque(im, 8, 8, 5.2, TIR.c[2]);
+    disque(im, 8, 8, 4.2, TIR.c[3]);
+    disque(im, 7.5, 7.5, 2.6, TIR.c[4]);
+    contour_sprite(im, pal::CLE, CONTOUR_TIR);
     return im;
 }
 
 // Laser bolt 64x14 flying left: a hot head and a tapering trail.
 Image tir_laser() {
     Image im(64, 14, pal::CLE);
-    polygone(im, {2, 7, 10, 2, 63, 6, 63, 8, 10, 12}, pal::rouge.c[2]);
-    polygone(im, {3, 7, 10, 3.5, 48, 6.2, 48, 7.8, 10, 10.5}, pal::rouge.c[3]);
-    polygone(im, {4, 7, 10, 5, 36, 6.6, 36, 7.4, 10, 9}, pal::braise.c[4]);
-    ellipse_pleine(im, 8, 7, 4, 3, pal::braise.c[4]);
-    rect_plein(im, 5, 6, 24, 2, rgb(255, 255, 236));
-    contour_sprite(im, pal::CLE, pal::rouge.c[0]);
+    polygone(im, {2, 7, 10, 2, 63, 6, 63, 8, 10, 12}, TIR.c[2]);
+    polygone(im, {3, 7, 10, 3.5, 48, 6.2, 48, 7.8, 10, 10.5}, TIR.c[3]);
+    polygone(im, {4, 7, 10, 5, 36, 6.6, 36, 7.4, 10, 9}, TIR.c[4]);
+    ellipse_pleine(im, 8, 7, 4, 3, TIR.c[4]);
+    rect_plein(im, 5, 6, 24, 2, rgb(255, 255, 255));
+    contour_sprite(im, pal::CLE, CONTOUR_TIR);
     return im;
 }
 
@@ -347,30 +365,30 @@ Image tir_lame(int image) {
     for (int k = 0; k < 4; ++k) {
         double a = a0 + k * PI / 2;
         double c = std::cos(a), s = std::sin(a);
-        polygone(im, {8 + c * 6.5, 8 + s * 6.5, 8 - s * 2.5, 8 + c * 2.5, 8 + s * 2.5, 8 - c * 2.5}, pal::laiton.c[3]);
+        polygone(im, {8 + c * 6.5, 8 + s * 6.5, 8 - s * 2.5, 8 + c * 2.5, 8 + s * 2.5, 8 - c * 2.5}, TIR.c[3]);
     }
-    disque(im, 8, 8, 2.5, pal::rouge.c[2]);
-    im.set(7, 7, pal::rouge.c[4]);
-    contour_sprite(im, pal::CLE, pal::CONTOUR);
+    disque(im, 8, 8, 2.5, TIR.c[2]);
+    im.set(7, 7, TIR.c[4]);
+    contour_sprite(im, pal::CLE, CONTOUR_TIR);
     return im;
 }
 
 // Plasma orb 24x24 of the level 2 bosses: the two pictures turn the swirl.
 Image tir_plasma(int image) {
     Image im(24, 24, pal::CLE);
-    disque(im, 12, 12, 9.5, pal::energie.c[1]);
-    disque(im, 12, 12, 8, pal::energie.c[2]);
+    disque(im, 12, 12, 9.5, TIR.c[2]);
+    disque(im, 12, 12, 8, TIR.c[3]);
     for (int k = 0; k < 3; ++k) {
         double a = k * 2 * PI / 3 + image * PI / 3;
         for (int s = 0; s < 12; ++s) {
             double t = s / 11.0;
             double r = 2 + 6 * t, b = a + t * 1.8;
-            im.set(int(12 + r * std::cos(b)), int(12 + r * std::sin(b)), pal::energie.c[3]);
+            im.set(int(12 + r * std::cos(b)), int(12 + r * std::sin(b)), TIR.c[2]);
         }
     }
-    disque(im, 11.5, 11.5, 3.5, pal::energie.c[3]);
-    disque(im, 11, 11, 2, pal::energie.c[4]);
-    contour_sprite(im, pal::CLE, pal::energie.c[0]);
+    disque(im, 11.5, 11.5, 3.5, TIR.c[4]);
+    disque(im, 11, 11, 2, rgb(255, 255, 255));
+    contour_sprite(im, pal::CLE, CONTOUR_TIR);
     return im;
 }
 

@@ -19,8 +19,18 @@ constexpr Px JAUNE = rgb(255, 255, 0);
 constexpr Px JAUNE_BOUCLIER = rgb(255, 255, 29);
 constexpr Px BLEU = rgb(0, 0, 255);
 constexpr Px GRIS_CLE = rgb(104, 104, 104);
+constexpr Px RIM_VITESSE = rgb(150, 160, 196);
 
 // ---- shots ----
+//
+// The palette of the fight, so that a player reads whose shot is whose at a glance:
+// - the player's shots are warm and bright: white cores, yellow and orange rims, never purple
+//   or red (red is the enemies' warning colour, purple their shots' family); the homing shot
+//   is a small gold spark, about the size of the other bolts;
+// - the player's modules wear the ship's steel, red fins and cyan glass (ennemis_art.cpp);
+// - enemy shots are hot pink to magenta with a dark outline (ennemis_art.cpp): the pink body
+//   stands out of the night and storm skies, the outline out of the sand, dusk and daylight,
+//   at 3:1 luminance contrast or more over every band they can cross.
 
 // A bolt of light along x: tapered tail on the left (or both ends), banded core to rim.
 Image trait(int w, int h, Px coeur, Px milieu, Px bord, bool symetrique) {
@@ -51,13 +61,13 @@ Image bombe_verticale() {
             double dx = x + 0.5 - 4;
             if (std::fabs(dx) > demi) continue;
             Px c = dx < -1.2 ? rgb(176, 186, 206) : (dx < 1.0 ? rgb(110, 118, 144) : rgb(70, 76, 100));
-            if (y == 12 || y == 13) c = dx < 0 ? rgb(240, 90, 70) : pal::rouge;
+            if (y == 12 || y == 13) c = dx < 0 ? rgb(255, 196, 90) : rgb(236, 136, 44);
             if (y >= 24) c = dx < 0 ? rgb(255, 180, 90) : rgb(210, 110, 50);
             im.set(x, y, c);
         }
     }
-    polygone(im, {1, 1, 4, 5, 4, 9, 1, 9}, rgb(150, 36, 40));
-    polygone(im, {7, 1, 4, 5, 4, 9, 7, 9}, pal::rouge);
+    polygone(im, {1, 1, 4, 5, 4, 9, 1, 9}, rgb(196, 112, 40));
+    polygone(im, {7, 1, 4, 5, 4, 9, 7, 9}, pal::orange);
     rect_plein(im, 3, 2, 2, 7, rgb(90, 96, 120));
     contour_sprite(im, VIDE, pal::encre);
     return im;
@@ -86,28 +96,31 @@ Image bombe_roulante() {
     return im;
 }
 
+// The homing shot: a gold spark about 13 pixels across in the middle of its 32 x 32 picture
+// (the game's rectangle for it), a white core, a ring of the ship's own orange and four short
+// rays that turn it into a star.
 Image orbe_chercheuse() {
     Image im(32, 32, VIDE);
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             double d = std::hypot(x + 0.5 - 16, y + 0.5 - 16);
-            double ang = std::atan2(y + 0.5 - 16, x + 0.5 - 16);
             Px c = VIDE;
-            if (d < 3.5) c = rgb(252, 240, 255);
-            else if (d < 6.5) c = rgb(226, 170, 255);
-            else if (d < 9) c = (std::sin(ang * 3 + d) > 0.3) ? rgb(200, 120, 250) : pal::violet;
-            else if (d < 11) c = bayer(x, y) < (11 - d) / 2 ? rgb(110, 44, 180) : VIDE;
-            else if (d > 12.5 && d < 14 && std::sin(ang * 6) > 0) c = rgb(240, 150, 250);
+            if (d < 2.2) c = pal::blanc;
+            else if (d < 3.8) c = rgb(255, 236, 150);
+            else if (d < 5.2) c = rgb(255, 200, 80);
+            else if (d < 6.2) c = pal::orange;
             im.set(x, y, c);
         }
-    for (int k = 0; k < 4; ++k) {  // four sparks riding the ring
-        double a = 0.6 + k * 1.5708;
-        int x = int(16 + std::cos(a) * 14), y = int(16 + std::sin(a) * 14);
-        im.set(x, y, pal::blanc);
-    }
+    for (int k = 0; k < 4; ++k)  // short rays, straight up, down, left and right
+        for (int r = 6; r < 9; ++r) {
+            int dx = k == 0 ? r : (k == 1 ? -r - 1 : 0), dy = k == 2 ? r : (k == 3 ? -r - 1 : 0);
+            im.set(16 + dx, 16 + dy, r < 8 ? rgb(255, 214, 120) : pal::orange);
+        }
+    contour_sprite(im, VIDE, pal::encre);
     return im;
 }
 
+// The plasma wave: a crescent of white, gold and orange light.
 Image plasma() {
     Image im(24, 48, VIDE);
     for (int y = 1; y < 47; ++y)
@@ -115,7 +128,7 @@ Image plasma() {
             double dext = 31 - std::hypot(x + 0.5 + 8, y + 0.5 - 24);   // inside the outer arc
             double dint = std::hypot(x + 0.5 + 15, y + 0.5 - 24) - 30;  // outside the inner arc
             if (dext < 0 || dint < 0) continue;
-            Px c = dext < 1.6 ? pal::blanc : (dext < 3.2 ? pal::cyan_clair : (dext < 5 ? pal::cyan : rgb(40, 100, 230)));
+            Px c = dext < 1.6 ? pal::blanc : (dext < 3.2 ? rgb(255, 236, 150) : (dext < 5 ? rgb(255, 196, 80) : rgb(240, 132, 48)));
             if (dint < 1.2 && bayer(x, y) < 0.5) continue;
             im.set(x, y, c);
         }
@@ -236,17 +249,17 @@ Image icone_arme(int i) {
     Image im = tuile_icone();
     switch (i) {
         case 0: {
-            Image t = trait(22, 6, rgb(255, 246, 220), rgb(255, 150, 60), rgb(210, 40, 40), false);
+            Image t = trait(22, 6, rgb(255, 250, 230), rgb(255, 214, 90), rgb(244, 140, 44), false);
             poser(im, t, 5, 7);
             poser(im, t, 5, 19);
             break;
         }
         case 1: {
-            Image t = trait(16, 6, rgb(220, 255, 220), pal::vert, rgb(40, 160, 70), true);
+            Image t = trait(16, 6, pal::blanc, rgb(255, 236, 160), rgb(250, 176, 70), true);
             poser(im, t, 13, 8);
             poser(im, t, 3, 18);
-            polygone(im, {26, 7, 30, 11, 26, 15}, pal::vert);
-            polygone(im, {6, 17, 2, 21, 6, 25}, pal::vert);
+            polygone(im, {26, 7, 30, 11, 26, 15}, rgb(255, 214, 90));
+            polygone(im, {6, 17, 2, 21, 6, 25}, rgb(255, 214, 90));
             break;
         }
         case 2: {
@@ -257,9 +270,9 @@ Image icone_arme(int i) {
             break;
         }
         case 3: {
-            for (int k = 0; k < 6; ++k) im.set(5 + k * 2, 25 - int(k * k * 0.4), rgb(200, 120, 250));
-            Image o = agrandir(orbe_chercheuse(), 18, 18);
-            poser(im, o, 11, 5);
+            for (int k = 0; k < 6; ++k) im.set(5 + k * 2, 25 - int(k * k * 0.4), pal::orange);
+            Image o = agrandir(orbe_chercheuse(), 28, 28);
+            poser(im, o, 6, 0);
             break;
         }
         default: {
@@ -293,6 +306,8 @@ Image chiffre(int n) {
 
 Image triangle_vitesse() {
     Image im(12, 16, pal::puits);
+    rect_plein(im, 0, 0, 12, 1, RIM_VITESSE);  // the rim between the lives and speed wells
+    rect_plein(im, 0, 1, 12, 1, rgb(8, 10, 20));
     polygone(im, {1, 1, 11, 8, 1, 15}, pal::encre);
     polygone(im, {2, 3, 9, 8, 2, 13}, rgb(90, 220, 110));
     polygone(im, {2, 3, 9, 8, 2, 8}, rgb(190, 255, 150));
@@ -335,10 +350,12 @@ Image barre_du_haut() {
     int lw = largeur_texte("WEAPONS", 12, Police::MonoGras);
     texte(im, 384 - lw / 2, 24, "WEAPONS", 12, pal::or_clair, Police::MonoGras, true);
     for (int i = 0; i < 5; ++i) coller(im, icone_arme(i), 272 + 48 * i, 32);
-    // Lives digit and speed row share one L-shaped well.
-    puits(im, 590, 30, 20, 20);
-    puits(im, 544, 46, 68, 20);
-    rect_plein(im, 590, 30, 20, 20, pal::puits);
+    // Two wells, one above the other: the lives digit's (rows 32 to 47) and the speed row's
+    // (rows 48 to 63), parted by a lit rim on row 48 that the speed triangles carry too.
+    puits(im, 590, 30, 20, 18);
+    puits(im, 544, 49, 68, 16);
+    rect_plein(im, 543, 48, 70, 1, RIM_VITESSE);
+    rect_plein(im, 543, 49, 69, 1, rgb(8, 10, 20));
     texte(im, 556, 45, "LIVES", 12, pal::or_clair, Police::MonoGras, true);
     texte(im, 511, 61, "SPEED", 11, pal::or_clair, Police::MonoGras, true);
     Image mini = agrandir(vaisseau(0, false), 18, 16);
@@ -433,8 +450,8 @@ void generer_niveaux() {
         sauver_cle("niveau1", std::string(p.nom) + "_Invincible.png", vaisseau(p.angle, true), JAUNE_BOUCLIER);
     }
 
-    sauver_cle("niveau1", "Vaisseau_Tir1.png", trait(32, 8, rgb(255, 246, 220), rgb(255, 150, 60), rgb(210, 40, 40), false), BLEU);
-    sauver_cle("niveau1", "Vaisseau_Tir2.png", trait(32, 8, rgb(220, 255, 220), pal::vert, rgb(40, 160, 70), true), JAUNE);
+    sauver_cle("niveau1", "Vaisseau_Tir1.png", trait(32, 8, rgb(255, 250, 230), rgb(255, 214, 90), rgb(244, 140, 44), false), BLEU);
+    sauver_cle("niveau1", "Vaisseau_Tir2.png", trait(32, 8, pal::blanc, rgb(255, 236, 160), rgb(250, 176, 70), true), JAUNE);
     Image bombe = bombe_verticale();
     sauver_cle("niveau1", "Vaisseau_Tir3.png", bombe, JAUNE);
     sauver_cle("niveau1", "Vaisseau_Tir3a.png", retourner_vertical(bombe), JAUNE);

@@ -220,16 +220,19 @@ Image desert_bas(double nuit, int variante) {
     return im;
 }
 
+// The ground band is drawn over the ship, whose lowest position puts its hull on rows 14 to 38
+// of the band: the sand begins low (rows 33 to 47) and the boulders barely break it, so at
+// least three quarters of the ship stays in sight wherever the band has scrolled.
 Image desert_sol(double nuit) {
     Image im(640, 67, VIDE);
     auto surface = [](double x) {
-        return 16 + 9 * (relief_periodique(x, 0, 80, 640, 3, 301) - 0.5) * 2 + 3 * std::sin(PI2 * 3 * x / 640);
+        return 40 + 4 * (relief_periodique(x, 0, 80, 640, 3, 301) - 0.5) * 2 + 2 * std::sin(PI2 * 3 * x / 640);
     };
     const std::vector<Px> sable = vers_nuit({rgb(232, 164, 104), pal::sable, rgb(176, 98, 70), rgb(128, 66, 58)}, nuit);
     for (int x = 0; x < 640; ++x) {
         int top = int(surface(x));
         for (int y = top; y < 67; ++y) {
-            double t = (y - top) / 46.0 + (relief_periodique(x, y * 2.0, 16, 640, 2, 303) - 0.5) * 0.5;
+            double t = (y - top) / 26.0 + (relief_periodique(x, y * 2.0, 16, 640, 2, 303) - 0.5) * 0.5;
             Px c = rampe(sable, t, x, y);
             if ((x * 7 + y * 13) % 97 == 0) c = vers_nuit(pal::roche_sombre, nuit);  // pebbles
             im.set(x, y, c);
@@ -244,8 +247,8 @@ Image desert_sol(double nuit) {
     for (int i = 0; i < 15; ++i) {
         double cx = (i + 0.2 + a.reel() * 0.6) * 640.0 / 15;
         bool gros = a.reel() < 0.45;
-        double rx = gros ? 16 + a.reel() * 8 : 6 + a.reel() * 8, ry = rx * (0.55 + a.reel() * 0.3);
-        double cy = surface(cx) + ry * 0.5 + (a.reel() < 0.4 ? 14 + a.reel() * 18 : 1);
+        double rx = gros ? 12 + a.reel() * 6 : 5 + a.reel() * 6, ry = rx * (0.45 + a.reel() * 0.25);
+        double cy = surface(cx) + ry * 0.75 + (a.reel() < 0.4 ? 8 + a.reel() * 10 : 1);
         int nv = 7 + a.entre(0, 2);
         std::vector<double> pts;
         for (int k = 0; k < nv; ++k) {
@@ -283,7 +286,7 @@ Image desert_sol(double nuit) {
         int top = int(surface(x));
         for (int y = std::max(top + 10, 0); y < 67; ++y)
             if (relief_periodique(x, y * 3.0, 16, 640, 2, 317) > 0.5 + (y - top) * 0.0 && y > top + 12 + 4 * std::sin(x * PI2 * 5 / 640))
-                im.set(x, y, rampe(sable, (y - top) / 46.0, x, y));
+                im.set(x, y, rampe(sable, (y - top) / 26.0, x, y));
     }
     // Dark outline along the skyline so the key cuts a crisp edge over the scenery behind.
     Image copie = im;

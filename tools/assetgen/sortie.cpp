@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 
@@ -60,8 +61,87 @@ void sauver_octets(const std::string& relatif, const std::vector<uint8_t>& octet
     std::fclose(f);
 }
 
+namespace {
+
+const Image* trouver_image(const std::string& groupe, const std::string& nom) {
+    for (const auto& [n, im] : g_groupes[groupe])
+        if (n == nom) return &im;
+    return nullptr;
+}
+
+// Every sprite of the fight over each background the levels show, as the player sees it: the
+// shots, bonuses, ship and modules in rows over the whole height of the scenery (sky, dunes
+// and sand), the enemies (the largest shrunk to 84 pixels) beside them. A sprite's key is its
+// top-left pixel.
+void ecrire_planche_fonds(const std::string& dossier) {
+    struct Fond {
+        const char* titre;
+        const char* groupe;
+        const char* haut;
+        const char* bas;  // level 1: the dunes from row 177 and the ground band over them from row 333
+        const char* sol;
+    };
+    static const Fond fonds[] = {
+        {"level 1, dusk", "niveau1", "Desert_Haut1a.png", "Desert_Bas1a.png", "Desert_Sol1a.png"},
+        {"level 1, night", "niveau1", "Desert_Haut1b.png", "Desert_Bas1b.png", "Desert_Sol1b.png"},
+        {"level 1, grey", "niveau1", "Desert_Haut1a_Gris.png", "Desert_Bas1a_gris.png", "Desert_Sol1a_Gris.png"},
+        {"level 2, day", "niveau2", "Sky1.png", nullptr, nullptr},
+        {"level 2, storm", "niveau2", "Sky2.png", nullptr, nullptr},
+        {"level 2, grey", "niveau2", "Sky_Gris.png", nullptr, nullptr},
+    };
+    std::vector<const Image*> tirs, ennemis;
+    for (const auto& [n, im] : g_groupes["niveau1"])
+        if (n.rfind("Vaisseau_Tir", 0) == 0 || n == "Vaisseau1.png") tirs.push_back(&im);
+    for (const auto& [n, im] : g_groupes["ennemis"]) {
+        if (n.find("_Flash") != std::string::npos) continue;
+        bool petit = n.find("Tir") != std::string::npos || n.rfind("Bonus_", 0) == 0 || n.rfind("Module", 0) == 0;
+        (petit ? tirs : ennemis).push_back(&im);
+    }
+    if (tirs.empty() || !trouver_image("niveau2", "Sky1.png")) return;  // a partial run (--groupe)
+    const int legende = 18, largeur = 1280, hauteur = 400;
+    Image planche(largeur, int(std::size(fonds)) * (hauteur + legende), rgb(40, 40, 48));
+    int y0 = 0;
+    for (const Fond& f : fonds) {
+        texte(planche, 4, y0 + legende - 5, f.titre, 13, rgb(230, 230, 230), Police::Sans);
+        y0 += legende;
+        Image fond(640, hauteur, rgb(0, 0, 0));
+        if (const Image* h = trouver_image(f.groupe, f.haut)) coller(fond, *h, 0, 0);
+        if (f.bas)
+            if (const Image* b = trouver_image(f.groupe, f.bas)) coller(fond, *b, 0, 177);
+        if (f.sol)
+            if (const Image* s = trouver_image(f.groupe, f.sol)) coller(fond, *s, 0, 333, true, s->get(0, 0));
+        for (int moitie = 0; moitie < 2; ++moitie) coller(planche, fond, 640 * moitie, y0);
+        // Shots in rows, each row shifted so the same shot meets other parts of the scenery.
+        int x = 6, y = 6, rang = 0, haut = 0;
+        for (size_t i = 0;; ++i) {
+            const Image& im = *tirs[i % tirs.size()];
+            if (x + im.w > 634) {
+                x = 6 + (++rang * 23) % 60, y += haut + 6, haut = 0;
+            }
+            if (y + im.h > hauteur) break;
+            coller(planche, im, x, y0 + y, true, im.get(0, 0));
+            x += im.w + 8, haut = std::max(haut, im.h);
+        }
+        x = 646, y = 6, haut = 0;
+        for (const Image* e : ennemis) {
+            Image im = *e;
+            double r = std::min(1.0, 84.0 / std::max(im.w, im.h));
+            if (r < 1.0) im = agrandir(im, std::max(1, int(im.w * r)), std::max(1, int(im.h * r)));
+            if (x + im.w > 1274) x = 646, y += haut + 6, haut = 0;
+            if (y + im.h > hauteur) break;
+            coller(planche, im, x, y0 + y, true, e->get(0, 0));
+            x += im.w + 8, haut = std::max(haut, im.h);
+        }
+        y0 += hauteur;
+    }
+    ecrire_png(planche, dossier + "/fonds.png");
+}
+
+}  // namespace
+
 void ecrire_planches_contact(const std::string& dossier) {
     ::mkdir(dossier.c_str(), 0755);
+    ecrire_planche_fonds(dossier);
     const int cellule = 168, vignette = 160, legende = 14, colonnes = 8;
     for (auto& [groupe, images] : g_groupes) {
         int n = int(images.size());

@@ -18,7 +18,8 @@ std::string chemin(const std::string& relatif);
 void sauver_image(const std::string& groupe, const std::string& nom, const Image& im);
 // Writes raw bytes to a path relative to the run directory (sounds, musics).
 void sauver_octets(const std::string& relatif, const std::vector<uint8_t>& octets);
-// One PNG per group into `dossier`: every picture of the group with its name.
+// One PNG per group into `dossier`: every picture of the group with its name; and fonds.png,
+// every shot, bonus and enemy over each background of the two levels.
 void ecrire_planches_contact(const std::string& dossier);
 
 }  // namespace ag
