@@ -121,7 +121,9 @@ captures="$sortie/captures"   # kept, to look at
 rm -rf "$captures"; mkdir -p "$captures"
 echo "== the installed game under Xvfb, from $ailleurs: $commande"
 export COMMANDE="$commande" AILLEURS="$ailleurs" CAPTURES="$captures"
-xvfb-run -a -s "-screen 0 640x480x24" bash -c '
+# -noreset: SDL 1.2 opens and closes a first connection to see that X is there; a server that
+# resets when its last client leaves can refuse the game's real connection while it does.
+xvfb-run -a -s "-noreset -screen 0 640x480x24" bash -c '
     cd "$AILLEURS"
     journal="$CAPTURES/journal.txt"
     $COMMANDE > "$journal" 2>&1 &
