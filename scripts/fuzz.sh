@@ -4,23 +4,29 @@
 # a sanitizer report, a hang or an out-of-memory). The corpora grow in build-fuzz/corpus/ from
 # seeds: the replays of tests/fuzz/graines and the heads of the golden replays, the input
 # scripts of tests/fuzz/graines, and a few small files of a generated pack.
-#   scripts/fuzz.sh [--duree S] [--pack DIR]
+#   scripts/fuzz.sh [--duree S] [--graine N] [--pack DIR]
 #     --duree S   seconds per fuzzer (default 60)
+#     --graine N  libFuzzer's random seed (default 1, so that CI's minute explores the same
+#                 inputs each time and a finding there comes from a change of the code; 0 lets
+#                 libFuzzer choose one, for longer runs by hand)
 #     --pack DIR  a folder holding the generated Images/ and Sound/ (default: the first of
 #                 build-test/run and build/run that has them; else the pack is generated in
 #                 build-fuzz)
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 duree=60
+graine=1
 pack=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --duree) duree="${2:?--duree takes seconds}"; shift 2 ;;
+    --graine) graine="${2:?--graine takes a number}"; shift 2 ;;
     --pack) pack="${2:?--pack takes a folder}"; shift 2 ;;
-    *) echo "usage: scripts/fuzz.sh [--duree S] [--pack DIR]" >&2; exit 1 ;;
+    *) echo "usage: scripts/fuzz.sh [--duree S] [--graine N] [--pack DIR]" >&2; exit 1 ;;
   esac
 done
 case "$duree" in ''|*[!0-9]*) echo "fuzz.sh: --duree takes whole seconds, not '$duree'" >&2; exit 1 ;; esac
+case "$graine" in ''|*[!0-9]*) echo "fuzz.sh: --graine takes a whole number, not '$graine'" >&2; exit 1 ;; esac
 
 b="$racine/build-fuzz"
 if [ -z "$pack" ]; then
@@ -61,7 +67,7 @@ echec=0
 lancer() {
   local nom="$1" corpus="$2"; shift 2
   echo "== $nom: $duree s on $(ls "$corpus" | wc -l) inputs"
-  if ! "$b/$nom" "$corpus" -max_total_time="$duree" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  if ! "$b/$nom" "$corpus" -max_total_time="$duree" -seed="$graine" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
        -artifact_prefix="$b/trouvailles/$nom-" "$@" > "$b/$nom.log" 2>&1; then
     echo "fuzz.sh: $nom found something (build-fuzz/$nom.log, build-fuzz/trouvailles/):" >&2
     grep -E "ERROR|SUMMARY|runtime error|Test unit written" "$b/$nom.log" | head -20 >&2
