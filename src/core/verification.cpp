@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/fichiers.h"
+#include "core/sommes.h"
 
 namespace {
 
@@ -20,40 +21,6 @@ const long long TAILLE_MAX_DONNEE = 256ll << 20;
 uint32_t be32(const uint8_t* p) { return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3]; }
 uint32_t le32(const uint8_t* p) { return p[0] | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24); }
 uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
-
-// CRC-32 as PNG uses it (reflected polynomial 0xEDB88320).
-uint32_t crc_png(const uint8_t* p, size_t n) {
-    static uint32_t table[256];
-    static bool prete = false;
-    if (!prete) {
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            table[i] = c;
-        }
-        prete = true;
-    }
-    uint32_t c = 0xFFFFFFFFu;
-    for (size_t i = 0; i < n; ++i) c = table[(c ^ p[i]) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
-// CRC-32 as Ogg uses it (polynomial 0x04C11DB7, not reflected, initial value 0).
-uint32_t crc_ogg(const uint8_t* p, size_t n) {
-    static uint32_t table[256];
-    static bool prete = false;
-    if (!prete) {
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i << 24;
-            for (int k = 0; k < 8; ++k) c = (c & 0x80000000u) ? (c << 1) ^ 0x04C11DB7u : c << 1;
-            table[i] = c;
-        }
-        prete = true;
-    }
-    uint32_t c = 0;
-    for (size_t i = 0; i < n; ++i) c = (c << 8) ^ table[((c >> 24) ^ p[i]) & 0xFF];
-    return c;
-}
 
 }  // namespace
 
@@ -68,7 +35,7 @@ const char* verifier_png(const uint8_t* o, size_t taille) {
         const uint8_t* type = o + pos + 4;
         if (longueur > 0x7FFFFFFFu || longueur > taille - pos - 12)
             return "truncated or damaged: a chunk length runs past the end of the file";
-        if (crc_png(type, 4 + size_t(longueur)) != be32(o + pos + 8 + longueur))
+        if (crc_continue(0, type, 4 + size_t(longueur)) != be32(o + pos + 8 + longueur))
             return "damaged: a chunk's CRC does not match its contents";
         if (premier) {
             if (memcmp(type, "IHDR", 4) != 0 || longueur != 13) return "damaged: the first chunk is not IHDR";

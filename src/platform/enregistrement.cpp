@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/fichiers.h"
+#include "core/sommes.h"
 #include "platform/codes_sdl.h"
 #include "platform/pilotes.h"
 #include "platform/plateforme.h"
@@ -29,19 +30,6 @@ const uint64_t TAILLE_MAX_REJEU = uint64_t(512) << 20;
 const uint8_t FIN_NORMALE = 0, FIN_INTERROMPUE = 1;
 
 // ---- encoding shared by the writer and the reader ----
-
-uint32_t crc32(uint32_t crc, const uint8_t* p, size_t n) {
-    static uint32_t table[256];
-    if (!table[1])
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            table[i] = c;
-        }
-    crc = ~crc;
-    while (n--) crc = table[(crc ^ *p++) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
 
 uint32_t zigzag(uint32_t difference) {
     int32_t d = int32_t(difference);
@@ -139,7 +127,7 @@ void ecrire_image() {
     if (!ecr.f) return;
     std::vector<uint8_t> tete;
     poser_varint(tete, ecr.image.size());
-    uint32_t crc = crc32(crc32(ecr.crc, tete.data(), tete.size()), ecr.image.data(), ecr.image.size());
+    uint32_t crc = crc_continue(crc_continue(ecr.crc, tete.data(), tete.size()), ecr.image.data(), ecr.image.size());
     uint8_t queue[4] = {uint8_t(crc), uint8_t(crc >> 8), uint8_t(crc >> 16), uint8_t(crc >> 24)};
     bool ok = fwrite(tete.data(), 1, tete.size(), ecr.f) == tete.size() &&
               fwrite(ecr.image.data(), 1, ecr.image.size(), ecr.f) == ecr.image.size() &&
@@ -297,7 +285,7 @@ int analyser_rejeu(const uint8_t* o, size_t n, BilanRejeu* bilan, char* raison, 
     if (sscanf(ligne(5).c_str(), "entete %8x%c", &crc_lu, &queue) != 2 || queue != '\n' ||
         ligne(5) != ligne_entete("entete %08x\n", crc_lu))
         return refus("damaged header (checksum line)");
-    const uint32_t crc_entete = crc32(0, o, debuts[5]);
+    const uint32_t crc_entete = crc_continue(0, o, debuts[5]);
     if (crc_lu != crc_entete) return refus("damaged header (checksum)");
 
     EnteteRejeu* e = &bilan->entete;
@@ -328,7 +316,7 @@ int analyser_rejeu(const uint8_t* o, size_t n, BilanRejeu* bilan, char* raison, 
         if (r == VARINT_ABIME || longueur == 0 || longueur > TAILLE_MAX_IMAGE)
             return refus("frame %" PRIu32 " damaged at byte %zu (length)", bilan->nb_images + 1, p);
         if (q + longueur + 4 > n) break;  // the tail of a recording that was cut
-        uint32_t c = crc32(crc32(crc, o + p, q - p), o + q, size_t(longueur));
+        uint32_t c = crc_continue(crc_continue(crc, o + p, q - p), o + q, size_t(longueur));
         const uint8_t* lu = o + q + longueur;
         if (c != (lu[0] | uint32_t(lu[1]) << 8 | uint32_t(lu[2]) << 16 | uint32_t(lu[3]) << 24))
             return refus("frame %" PRIu32 " damaged at byte %zu (checksum)", bilan->nb_images + 1, p);
@@ -354,7 +342,7 @@ int enregistrement_ouvrir(const char* chemin, const EnteteRejeu* entete) {
     FILE* f = fopen(chemin, "wb");
     if (!f) return -1;
     std::string corps = corps_entete(entete);
-    uint32_t crc = crc32(0, (const uint8_t*)corps.data(), corps.size());
+    uint32_t crc = crc_continue(0, (const uint8_t*)corps.data(), corps.size());
     corps += ligne_entete("entete %08x\n", crc);
     if (fwrite(corps.data(), 1, corps.size(), f) != corps.size() || fflush(f) != 0) {
         int e = errno;

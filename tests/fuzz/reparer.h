@@ -1,40 +1,15 @@
 // Checksums made again after a mutation, so that libFuzzer's mutants of a replay, a PNG or an
-// Ogg stream get past the checks of their checksums and reach what lies behind them. Written
-// apart from the game's own code, so that a wrong checksum in either shows as a refusal.
+// Ogg stream get past the checks of their checksums and reach what lies behind them. The sums
+// are the game's own (core/sommes.h): files written by libpng, libogg and the recorder are
+// what prove them right, in the test suite.
 #pragma once
 #include <stddef.h>
 #include <stdint.h>
 #include <string.h>
 
+#include "core/sommes.h"
+
 namespace reparer {
-
-// CRC-32 as zlib, PNG and the replays use it (reflected 0xEDB88320), continuing `crc`.
-inline uint32_t crc32(uint32_t crc, const uint8_t* p, size_t n) {
-    static uint32_t table[256];
-    if (!table[1])
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            table[i] = c;
-        }
-    crc = ~crc;
-    while (n--) crc = table[(crc ^ *p++) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
-
-// Ogg's CRC-32 (0x04C11DB7, not reflected, from 0).
-inline uint32_t crc_ogg(const uint8_t* p, size_t n) {
-    static uint32_t table[256];
-    if (!table[1])
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i << 24;
-            for (int k = 0; k < 8; ++k) c = (c & 0x80000000u) ? (c << 1) ^ 0x04C11DB7u : c << 1;
-            table[i] = c;
-        }
-    uint32_t c = 0;
-    while (n--) c = (c << 8) ^ table[((c >> 24) ^ *p++) & 0xFF];
-    return c;
-}
 
 inline void poser_le32(uint8_t* p, uint32_t v) {
     for (int k = 0; k < 4; ++k) p[k] = uint8_t(v >> (8 * k));
@@ -49,7 +24,7 @@ inline void rejeu(uint8_t* o, size_t n) {
         lignes[i + 1] = size_t(nl - o) + 1;
     }
     if (lignes[6] - lignes[5] != 16 || memcmp(o + lignes[5], "entete ", 7) != 0) return;
-    uint32_t crc = crc32(0, o, lignes[5]);
+    uint32_t crc = crc_continue(0, o, lignes[5]);
     static const char hex[] = "0123456789abcdef";
     for (int k = 0; k < 8; ++k) o[lignes[5] + 7 + size_t(k)] = uint8_t(hex[(crc >> (28 - 4 * k)) & 0xF]);
     for (size_t p = lignes[6]; p < n;) {
@@ -60,7 +35,7 @@ inline void rejeu(uint8_t* o, size_t n) {
             if (!(o[q++] & 0x80)) break;
         }
         if (longueur > n || q + longueur + 4 > n) return;
-        crc = crc32(crc, o + p, q + size_t(longueur) - p);
+        crc = crc_continue(crc, o + p, q + size_t(longueur) - p);
         poser_le32(o + q + longueur, crc);
         p = q + size_t(longueur) + 4;
     }
@@ -71,7 +46,7 @@ inline void png(uint8_t* o, size_t n) {
     for (size_t p = 8; p + 12 <= n;) {
         uint32_t longueur = uint32_t(o[p]) << 24 | uint32_t(o[p + 1]) << 16 | uint32_t(o[p + 2]) << 8 | o[p + 3];
         if (longueur > n - p - 12) return;
-        uint32_t crc = crc32(0, o + p + 4, 4 + size_t(longueur));
+        uint32_t crc = crc_continue(0, o + p + 4, 4 + size_t(longueur));
         uint8_t* c = o + p + 8 + longueur;
         c[0] = uint8_t(crc >> 24), c[1] = uint8_t(crc >> 16), c[2] = uint8_t(crc >> 8), c[3] = uint8_t(crc);
         p += 12 + size_t(longueur);
