@@ -6,13 +6,13 @@
 #include <stdio.h>
 #include <string.h>
 
-#include <vorbis/vorbisenc.h>
-
 #include <cmath>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "audio_vorbis.h"
 
 namespace {
 
@@ -45,58 +45,15 @@ std::vector<uint8_t> wav_court(std::vector<uint8_t> o, uint32_t octets) {
     return {};
 }
 
-// A mono 22050 Hz Ogg Vorbis stream of a few blocks of a sine.
+// A short Ogg Vorbis stream of a sine, from the generator's own encoder: `nb_blocs` blocks of
+// 512 samples.
 std::vector<uint8_t> ogg_court(int nb_blocs) {
-    vorbis_info vi;
-    vorbis_info_init(&vi);
-    vorbis_encode_init_vbr(&vi, 1, 22050, 0.0f);
-    vorbis_comment vc;
-    vorbis_comment_init(&vc);
-    vorbis_dsp_state vd;
-    vorbis_block vb;
-    vorbis_analysis_init(&vd, &vi);
-    vorbis_block_init(&vd, &vb);
-    ogg_stream_state os;
-    ogg_stream_init(&os, 7);
-    std::vector<uint8_t> sortie;
-    auto vider = [&](bool forcer) {
-        ogg_page og;
-        while (forcer ? ogg_stream_flush(&os, &og) : ogg_stream_pageout(&os, &og)) {
-            sortie.insert(sortie.end(), og.header, og.header + og.header_len);
-            sortie.insert(sortie.end(), og.body, og.body + og.body_len);
-        }
-    };
-    ogg_packet h, hc, hs;
-    vorbis_analysis_headerout(&vd, &vc, &h, &hc, &hs);
-    ogg_stream_packetin(&os, &h);
-    ogg_stream_packetin(&os, &hc);
-    ogg_stream_packetin(&os, &hs);
-    vider(true);
-    for (int bloc = 0; bloc <= nb_blocs; ++bloc) {
-        if (bloc == nb_blocs) {
-            vorbis_analysis_wrote(&vd, 0);
-        } else {
-            float** tampon = vorbis_analysis_buffer(&vd, 512);
-            for (int i = 0; i < 512; ++i) tampon[0][i] = 0.3f * std::sin(float(bloc * 512 + i) * 0.07f);
-            vorbis_analysis_wrote(&vd, 512);
-        }
-        while (vorbis_analysis_blockout(&vd, &vb) == 1) {
-            vorbis_analysis(&vb, nullptr);
-            vorbis_bitrate_addblock(&vb);
-            ogg_packet op;
-            while (vorbis_bitrate_flushpacket(&vd, &op)) {
-                ogg_stream_packetin(&os, &op);
-                vider(false);
-            }
-        }
+    ag::Tampon t;
+    for (int i = 0; i < nb_blocs * 512; ++i) {
+        t.g.push_back(0.3f * std::sin(float(i) * 0.07f));
+        t.d.push_back(t.g.back());
     }
-    vider(true);
-    ogg_stream_clear(&os);
-    vorbis_block_clear(&vb);
-    vorbis_dsp_clear(&vd);
-    vorbis_comment_clear(&vc);
-    vorbis_info_clear(&vi);
-    return sortie;
+    return ag::encoder_vorbis(t, 0.0f, 7);
 }
 
 }  // namespace
