@@ -65,13 +65,17 @@ for m in proc sys dev dev/pts dev/shm; do
     montes+=("$racine/$m")
 done
 cp /etc/resolv.conf "$racine/etc/resolv.conf"
+# The certificates this machine trusts, for npm inside (behind a proxy that re-signs TLS, Debian's
+# own bundle in the root is not enough); apt there goes through plain HTTP and signed indexes.
+cp /etc/ssl/certs/ca-certificates.crt "$racine/etc/mirage-ca-hote.crt"
 # No daemon a package brings starts in the root.
 printf '#!/bin/sh\nexit 101\n' > "$racine/usr/sbin/policy-rc.d"
 chmod +x "$racine/usr/sbin/policy-rc.d"
 
 dedans() {
     chroot "$racine" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        NODE_EXTRA_CA_CERTS=/etc/mirage-ca-hote.crt npm_config_cafile=/etc/mirage-ca-hote.crt "$@"
 }
 if [ "$mode" = --shell ]; then
     dedans bash -l || true
