@@ -7,7 +7,8 @@
 #
 #   scripts/debian13.sh              the whole run, in the cached root (packages already there)
 #   scripts/debian13.sh --neuf       the same in a fresh copy of the bare debootstrap root
-#   scripts/debian13.sh --shell      a shell in the root (mounts as for the run)
+#   scripts/debian13.sh --shell [COMMAND]   a shell in the root (mounts as for the run), or
+#                                    COMMAND run there by bash, from /root/mirage
 #
 # The roots live outside the repository, in MIRAGE_CACHE_DEBIAN13 (default /var/cache/mirage):
 # trixie-base, made once with debootstrap and never entered, and trixie, a copy of it that keeps
@@ -21,7 +22,7 @@ base="$cache/trixie-base"
 racine="$cache/trixie"
 miroir="${MIRAGE_MIROIR_DEBIAN:-http://deb.debian.org/debian}"
 mode="${1:-}"
-case "$mode" in "" | --neuf | --shell) ;; *) echo "usage: $0 [--neuf|--shell]" >&2; exit 2 ;; esac
+case "$mode" in "" | --neuf | --shell) ;; *) echo "usage: $0 [--neuf|--shell [COMMAND]]" >&2; exit 2 ;; esac
 [ "$(id -u)" -eq 0 ] || exec sudo "$0" "$@"   # debootstrap, mount and chroot
 command -v debootstrap > /dev/null || "$projet/scripts/installer-dependances.sh" debootstrap
 mkdir -p "$cache"
@@ -78,8 +79,10 @@ dedans() {
         NODE_EXTRA_CA_CERTS=/etc/mirage-ca-hote.crt npm_config_cafile=/etc/mirage-ca-hote.crt "$@"
 }
 if [ "$mode" = --shell ]; then
-    dedans bash -l || true
-    exit 0
+    [ $# -gt 1 ] || { dedans bash -l || true; exit 0; }
+    shift
+    dedans bash -c 'cd /root/mirage 2> /dev/null; eval "$*"' - "$@"
+    exit
 fi
 
 # A clean clone of what is committed here, as a new user would get it.

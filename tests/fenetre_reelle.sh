@@ -56,11 +56,14 @@ read -r ecran_l ecran_h < <(xdotool getdisplaygeometry)
 
 # Starts the game. A background job of a script starts with SIGINT ignored, and the game leaves
 # ignored signals alone (nohup), so the signals it must answer are given their default first.
+# Its trace ($trace) tells when each scene has started.
+. "$(dirname "$(readlink -f "$0")")/suivre_trace.sh"
+trace="$sortie/trace.jsonl"
 lancer() {
-  (cd "$dossier" && exec env --default-signal=INT,TERM,HUP ./mirage) > "$sortie/mirage.log" 2>&1 &
+  rm -f "$trace"
+  (cd "$dossier" && exec env --default-signal=INT,TERM,HUP ./mirage --trace "$trace") > "$sortie/mirage.log" 2>&1 &
   pid=$!
-  sleep 2
-  kill -0 "$pid" 2> /dev/null || echec "the game did not start"
+  attendre_scene "$trace" presentation || echec "the game did not start"
   local sdl
   sdl=$(grep -o '/[^ ]*libSDL-1\.2\.so[^ ]*' "/proc/$pid/maps" | head -1)
   [ -n "$sdl" ] || echec "no libSDL-1.2.so in the game's memory map"
@@ -145,7 +148,22 @@ basculer_et_revenir() {
   plein_ecran "$1 back in full screen"
 }
 
-passer_presentation() { touche Return; sleep 0.5; touche Return; }
+# From the splash to the intro's second shot (the first one takes no keys).
+passer_presentation() {
+  passer_splash "$trace" || echec "Return twice on the splash did not start the intro"
+  attendre_trace "$trace" '"ev":"plan","t":[0-9]*,"histoire":"intro","plan":2' || echec "the intro's second shot never came"
+}
+# From the intro to the menu.
+au_menu() {
+  touche Escape
+  attendre_scene "$trace" menu || echec "Escape in the intro did not lead to the menu"
+}
+# From the menu to level 1, some seconds into its play.
+au_niveau() {
+  touche Return
+  attendre_scene "$trace" niveau1 || echec "Return on the menu did not start level 1"
+  sleep 3
+}
 
 if [ "$mode" = court ]; then
   lancer
@@ -161,14 +179,14 @@ fi
 lancer
 plein_ecran splash
 passer_presentation
-sleep 8                     # loading picture and title card of the intro, then shot 1
 plein_ecran intro
-touche Escape; sleep 3      # the skip fades the music and releases the story
+au_menu
 plein_ecran menu
-touche Return; sleep 7      # level 1: loading, start delay, entry run, some play
+au_niveau
 plein_ecran niveau
 basculer_et_revenir "level 1"
-touche Escape; sleep 3
+touche Escape
+attendre_scene "$trace" menu 2 || echec "Escape in level 1 did not lead back to the menu"
 plein_ecran "menu after the level"
 touche Escape
 for _ in $(seq 1 20); do kill -0 "$pid" 2> /dev/null || break; sleep 0.5; done
@@ -182,10 +200,10 @@ pid=""
 # quarter-second wait, a level's paced frames.
 lancer
 finir_par INT "on the splash"
-lancer; passer_presentation; sleep 1
+lancer; passer_splash "$trace" || echec "Return twice on the splash did not start the intro"
 finir_par INT "in the intro's opening"
-lancer; passer_presentation; sleep 8; touche Escape; sleep 3
+lancer; passer_presentation; au_menu
 finir_par INT "on the menu"
-lancer; passer_presentation; sleep 8; touche Escape; sleep 3; touche Return; sleep 7
+lancer; passer_presentation; au_menu; au_niveau
 finir_par INT "in level 1"
 echo "real display run ($mode, ${ecran_l}x${ecran_h}): passed"

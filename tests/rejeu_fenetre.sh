@@ -12,6 +12,7 @@ sortie="$(mktemp -d)"
 trap 'rm -rf "$sortie"' EXIT
 cd "$dossier"
 
+. "$(dirname "$(readlink -f "$0")")/suivre_trace.sh"
 touche() { xdotool key --clearmodifiers "$1"; }
 echec() { echo "FAIL: $1"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; cat "$sortie"/*.log 2>/dev/null; exit 1; }
 attendre_fin() {  # waits up to 10 s for the game to quit on its own; its exit status
@@ -19,12 +20,14 @@ attendre_fin() {  # waits up to 10 s for the game to quit on its own; its exit s
   kill -0 "$pid" 2>/dev/null && echec "the game did not quit"
   wait "$pid"
 }
-jusqu_au_niveau() {  # splash, intro skipped, menu: Return starts level 1
-  sleep 2
-  touche Return; sleep 0.5; touche Return
-  sleep 8
-  touche Escape; sleep 3
-  touche Return; sleep 4
+jusqu_au_niveau() {  # splash, intro skipped, menu: Return starts level 1 ($1: the game's trace)
+  passer_splash "$1" || echec "Return twice on the splash did not start the intro"
+  attendre_trace "$1" '"ev":"plan","t":[0-9]*,"histoire":"intro","plan":2' || echec "the intro's second shot never came"
+  touche Escape
+  attendre_scene "$1" menu || echec "the intro skipped with Escape did not lead to the menu"
+  touche Return
+  attendre_scene "$1" niveau1 || echec "Return on the menu did not start level 1"
+  sleep 3
 }
 jouer_un_peu() {
   xdotool keydown g; sleep 0.3
@@ -37,9 +40,10 @@ jouer_un_peu() {
 # ---- a whole recorded game ----
 ./mirage --enregistrer "$sortie/partie.rej" --trace "$sortie/reel.jsonl" > "$sortie/mirage.log" 2>&1 &
 pid=$!
-jusqu_au_niveau
+jusqu_au_niveau "$sortie/reel.jsonl"
 jouer_un_peu
-touche Escape; sleep 3
+touche Escape
+attendre_scene "$sortie/reel.jsonl" menu 2 || echec "Escape in level 1 did not lead back to the menu"
 touche Escape
 attendre_fin || echec "exit status $? of the recorded game"
 pid=
@@ -61,7 +65,7 @@ cmp -s "$sortie/reel.jsonl" "$sortie/fenetre.jsonl" ||
 # ---- a game killed during level 1 ----
 ./mirage --enregistrer "$sortie/tue.rej" --trace "$sortie/tue.jsonl" > "$sortie/tue.log" 2>&1 &
 pid=$!
-jusqu_au_niveau
+jusqu_au_niveau "$sortie/tue.jsonl"
 xdotool keydown g; sleep 2
 kill -9 "$pid"; wait "$pid" 2>/dev/null; pid=
 xdotool keyup g

@@ -28,7 +28,7 @@ namespace {
 std::string scene_du_rejeu(const char* chemin) {
     std::vector<uint8_t> octets;
     if (FILE* f = fopen(chemin, "rb")) {
-        uint8_t tampon[65536];
+        uint8_t tampon[4096];
         size_t n;
         while ((n = fread(tampon, 1, sizeof tampon, f)) > 0) octets.insert(octets.end(), tampon, tampon + n);
         fclose(f);
