@@ -31,6 +31,7 @@ struct Affichage {
     int impose_largeur = 0, impose_hauteur = 0;
     int a_effacer = 0;  // flips left that blacken the whole display (after a mode change)
     int direct = 0;     // 1 when canvas and display share one 32-bit format: rows are copied by hand
+    int invisible = 0;  // 1 on SDL's dummy driver (the simulator), where nobody sees the display
 };
 
 Affichage aff;
@@ -230,6 +231,10 @@ SDL_Surface* affichage_ouvrir(void) {
         setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
     }
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return NULL;
+#ifndef __EMSCRIPTEN__
+    char pilote[32];
+    aff.invisible = SDL_VideoDriverName(pilote, sizeof pilote) && strcmp(pilote, "dummy") == 0;
+#endif
     lire_bureau();
     if (!regler_mode(0)) return NULL;
     aff.fenetre = 0;
@@ -296,11 +301,13 @@ int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre) {
             --aff.a_effacer;
         }
         poser_toile(0, &premiere, &derniere);
-        return SDL_Flip(v);
+        return aff.invisible ? 0 : SDL_Flip(v);
     }
     // Otherwise only the rows that changed are scaled and sent to the screen: a still picture
     // (the splash, the menu between blinks, a story's pause) costs a comparison and no update.
-    if (!poser_toile(1, &premiere, &derniere)) return 0;
+    // Nothing to send where nobody looks: sdl12-compat's dummy driver would still push every
+    // update through SDL2's renderer, over a third of the simulator's time.
+    if (!poser_toile(1, &premiere, &derniere) || aff.invisible) return 0;
     SDL_UpdateRect(v, p.x, p.y + premiere * p.echelle, Uint32(LARGEUR_TOILE * p.echelle),
                    Uint32((derniere - premiere + 1) * p.echelle));
     return 0;
