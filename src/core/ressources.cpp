@@ -36,8 +36,6 @@ static SDL_Surface* preparer(SDL_Surface* brute, const char* chemin, int avec_cl
     SDL_Surface* convertie = SDL_DisplayFormat(brute);
     SDL_FreeSurface(brute);
     if (!convertie) echec_fatal("cannot convert %s to the display format: %s", chemin, SDL_GetError());
-    if (avec_cle && (convertie->flags & SDL_SRCCOLORKEY) && !(convertie->flags & SDL_RLEACCEL))
-        SDL_SetColorKey(convertie, SDL_SRCCOLORKEY | SDL_RLEACCEL, convertie->format->colorkey);
     return convertie;
 }
 
