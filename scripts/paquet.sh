@@ -120,13 +120,15 @@ ailleurs=$(mktemp -d)
 captures="$sortie/captures"   # kept, to look at
 rm -rf "$captures"; mkdir -p "$captures"
 echo "== the installed game under Xvfb, from $ailleurs: $commande"
-export COMMANDE="$commande" AILLEURS="$ailleurs" CAPTURES="$captures"
+export COMMANDE="$commande" AILLEURS="$ailleurs" CAPTURES="$captures" SUIVRE="$racine/tests/suivre_trace.sh"
 # -noreset: SDL 1.2 opens and closes a first connection to see that X is there; a server that
 # resets when its last client leaves can refuse the game's real connection while it does.
 xvfb-run -a -s "-noreset -screen 0 640x480x24" bash -c '
     cd "$AILLEURS"
+    . "$SUIVRE"                                # keys pressed once the trace shows their scene
     journal="$CAPTURES/journal.txt"
-    $COMMANDE > "$journal" 2>&1 &
+    trace="$CAPTURES/trace.jsonl"
+    $COMMANDE --trace "$trace" > "$journal" 2>&1 &
     pid=$!
     capture() {  # a screenshot whose pixels are not all the same colour
         import -window root "$CAPTURES/$1.png" 2>/dev/null || return 1
@@ -135,11 +137,14 @@ xvfb-run -a -s "-noreset -screen 0 640x480x24" bash -c '
     }
     rate() { echo "FAIL: $1"; kill $pid 2>/dev/null; cat "$journal"; exit 1; }
     touche() { xdotool key --clearmodifiers "$1"; }
-    sleep 2
+    attendre_scene "$trace" presentation || rate "no splash"
+    sleep 1
     capture splash || rate "splash"
-    touche Return; sleep 0.5; touche Return    # the two splash pictures
-    sleep 8                                    # the intro: loading picture, title card, shot 1
-    touche Escape; sleep 3                     # skips the story
+    passer_splash "$trace" || rate "Return twice on the splash did not start the intro"
+    attendre_trace "$trace" "\"ev\":\"plan\",\"t\":[0-9]*,\"histoire\":\"intro\",\"plan\":2" ||
+        rate "the second shot of the intro never came"
+    touche Escape                              # skips the story
+    attendre_scene "$trace" menu || rate "Escape in the intro did not lead to the menu"
     capture menu || rate "title menu"
     touche Escape                              # quits from the title menu
     for _ in $(seq 1 20); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done
