@@ -223,9 +223,10 @@ SDL_Surface* affichage_ouvrir(void) {
     // default, and shows even its software renderer's window through OpenGL; without a GPU (a
     // virtual machine, a remote desktop, Xvfb) Mesa's software rasteriser then draws every
     // pixel of the desktop on the CPU at every flip: 3 to 4 times the classic library's share of
-    // a core in a level. The software renderer writing to the X server's shared memory, as the
-    // classic library does, stays under 1.5 times it, and costs little more where a GPU would
-    // have drawn. A player's own choice (either variable set) is kept.
+    // a core in a level, a whole core under Xvfb. The software renderer writing to the X
+    // server's shared memory, as the classic library does, takes about 2.4 times the classic
+    // library's share, and costs little more where a GPU would have drawn. A player's own choice
+    // (either variable set) is kept.
     if (sur_sdl12_compat()) {
         setenv("SDL_RENDER_DRIVER", "software", 0);
         setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
