@@ -141,8 +141,7 @@ xvfb-run -a -s "-noreset -screen 0 640x480x24" bash -c '
     sleep 1
     capture splash || rate "splash"
     passer_splash "$trace" || rate "Return twice on the splash did not start the intro"
-    attendre_trace "$trace" "\"ev\":\"plan\",\"t\":[0-9]*,\"histoire\":\"intro\",\"plan\":2" ||
-        rate "the second shot of the intro never came"
+    attendre_second_plan "$trace" || rate "the second shot of the intro never came"
     touche Escape                              # skips the story
     attendre_scene "$trace" menu || rate "Escape in the intro did not lead to the menu"
     capture menu || rate "title menu"

@@ -151,7 +151,7 @@ basculer_et_revenir() {
 # From the splash to the intro's second shot (the first one takes no keys).
 passer_presentation() {
   passer_splash "$trace" || echec "Return twice on the splash did not start the intro"
-  attendre_trace "$trace" '"ev":"plan","t":[0-9]*,"histoire":"intro","plan":2' || echec "the intro's second shot never came"
+  attendre_second_plan "$trace" || echec "the intro's second shot never came"
 }
 # From the intro to the menu.
 au_menu() {

@@ -22,7 +22,7 @@ attendre_fin() {  # waits up to 10 s for the game to quit on its own; its exit s
 }
 jusqu_au_niveau() {  # splash, intro skipped, menu: Return starts level 1 ($1: the game's trace)
   passer_splash "$1" || echec "Return twice on the splash did not start the intro"
-  attendre_trace "$1" '"ev":"plan","t":[0-9]*,"histoire":"intro","plan":2' || echec "the intro's second shot never came"
+  attendre_second_plan "$1" || echec "the intro's second shot never came"
   touche Escape
   attendre_scene "$1" menu || echec "the intro skipped with Escape did not lead to the menu"
   touche Return

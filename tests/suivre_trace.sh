@@ -8,6 +8,7 @@
 #                                      ended first or after 60 s
 #   attendre_scene FICHIER NOM [N]     the same for the Nth start of scene NOM (menu, intro,
 #                                      niveau1...), then half a second for the scene to settle
+#   attendre_second_plan FICHIER       the intro's second shot, the first that takes Escape
 # The game writes its trace a line at a time, so a line is there as soon as the event happened.
 
 attendre_trace() {
@@ -23,6 +24,10 @@ attendre_trace() {
 attendre_scene() {
   attendre_trace "$1" "\"ev\":\"scene\",\"t\":[0-9]*,\"nom\":\"$2\"" "${3:-1}" || return 1
   sleep 0.5
+}
+
+attendre_second_plan() {
+  attendre_trace "$1" '"ev":"plan","t":[0-9]*,"histoire":"intro","plan":2'
 }
 
 # From the start of the game to its intro: Return on each of the two splash pictures. A picture
