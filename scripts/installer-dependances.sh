@@ -13,7 +13,7 @@ paquets=(
   libpng-dev libfreetype-dev libvorbis-dev libogg-dev
   fonts-dejavu-core fonts-terminus espeak-ng
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick time
+  xvfb xauth xdotool x11-xserver-utils imagemagick time
   libsdl2-2.0-0
 )
 [ $# -gt 0 ] && paquets=("$@")

@@ -2,7 +2,7 @@
 # The real game on a real X display (Xvfb), driven by xdotool. Checks that full screen shows the
 # canvas at the expected whole scale, centred on black, that F11 opens a centred window at the
 # expected scale and Alt+Enter goes back, that screenshots along the way are not blank, that
-# Escape quits with status 0, and that SIGINT, SIGTERM and SIGHUP end the game within a second
+# Escape quits with status 0, that the still splash is drawn again once uncovered, and that SIGINT, SIGTERM and SIGHUP end the game within a second
 # with status 128 + the signal.
 # Usage: fenetre_reelle.sh RUN_DIR FULL_SCREEN_SCALE WINDOW_SCALE [complet|court]
 #   complet: splash, intro, menu, level (switched to the window and back), menu, Escape; then
@@ -20,9 +20,9 @@ if [ "${MIRAGE_SDL_ATTENDUE:-}" = classic ]; then
     exit 77
   fi
 fi
-for outil in import convert compare xdotool; do
+for outil in import convert compare xdotool xrefresh; do
   command -v "$outil" > /dev/null ||
-    { echo "FAIL: $outil is missing (ImageMagick and xdotool; scripts/installer-dependances.sh installs them)"; exit 1; }
+    { echo "FAIL: $outil is missing (ImageMagick, xdotool, x11-xserver-utils; scripts/installer-dependances.sh installs them)"; exit 1; }
 done
 [ $# -ge 3 ] || { echo "usage: $0 RUN_DIR FULL_SCREEN_SCALE WINDOW_SCALE [complet|court]"; exit 1; }
 dossier="$1"; k_plein="$2"; k_fenetre="$3"; mode="${4:-complet}"
@@ -139,6 +139,18 @@ finir_par() {
   [ "$statut" -eq $((128 + numero)) ] || echec "SIG$1 $2: exit status $statut, not $((128 + numero))"
 }
 
+# Something passing over the game and going away (xrefresh covers the whole screen in black,
+# then uncovers it) must find the still picture of screenshot $1 drawn again within a second,
+# not left black where nothing changed since.
+decouvrir() {
+  local apres="$sortie/$1 uncovered.png" n
+  xrefresh -black
+  sleep 1
+  import -window root "$apres" 2> /dev/null || echec "$1 uncovered: no screenshot"
+  n=$(compare -metric AE "$sortie/$1.png" "$apres" null: 2>&1 | awk '{ print $1; exit }')
+  [ "$n" = 0 ] || echec "$1 uncovered: $n pixels differ from before it was covered (not drawn again)"
+}
+
 basculer_et_revenir() {
   touche F11; sleep 1.5
   fenetre "$1 in the window"
@@ -168,6 +180,7 @@ au_niveau() {
 if [ "$mode" = court ]; then
   lancer
   plein_ecran splash
+  decouvrir splash
   basculer_et_revenir splash
   finir_par TERM "on the splash"
   lancer
@@ -178,6 +191,7 @@ fi
 
 lancer
 plein_ecran splash
+decouvrir splash
 passer_presentation
 plein_ecran intro
 au_menu

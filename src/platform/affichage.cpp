@@ -291,7 +291,8 @@ int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre) {
     *montre = v;
     const MiseEnPage& p = aff.page;
     // A page flip shows a back buffer that holds an older picture, video memory is slow to read
-    // back, and after a mode change the borders must be blackened: these redraw and show all.
+    // back, and after a mode change or an uncovering the borders must be blackened: these
+    // redraw and show all.
     // sdl12-compat's display is plain memory whatever its flags say, and a flip uploads all of
     // it: the rows that changed are all it needs too.
     int premiere, derniere;
@@ -312,6 +313,10 @@ int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre) {
     SDL_UpdateRect(v, p.x, p.y + premiere * p.echelle, Uint32(LARGEUR_TOILE * p.echelle),
                    Uint32((derniere - premiere + 1) * p.echelle));
     return 0;
+}
+
+void affichage_exposee(void) {
+    if (aff.a_effacer < 1) aff.a_effacer = 1;
 }
 
 int plateforme_en_fenetre(void) { return aff.fenetre; }

@@ -61,3 +61,7 @@ SDL_Surface* affichage_ouvrir(void);
 // updates the screen; any other surface is just flipped. *montre receives the surface now on
 // the display. Returns SDL_Flip's result (0 on success). No allocation.
 int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre);
+// The window was uncovered (SDL_VIDEOEXPOSE): the next flip redraws and shows all of it, still
+// picture or not. The classic library repaints an uncovered window from its own copy;
+// sdl12-compat leaves it to the game.
+void affichage_exposee(void);

@@ -263,6 +263,7 @@ int evenement_du_jeu(int (*brut)(SDL_Event*), const Uint8* clavier, SDL_Event* e
             plateforme_basculer_fenetre();
             continue;
         }
+        if (e.type == SDL_VIDEOEXPOSE) affichage_exposee();
         if (e.type == SDL_KEYUP && unsigned(e.key.keysym.sym) < unsigned(SDLK_LAST)) {
             Uint8 tenues[SDLK_LAST];
             touches_manette(&manette, tenues);
