@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Share of a core the real game uses in the splash, the title menu and level 1, full screen on
 # a 1920x1080 Xvfb screen, on the classic SDL 1.2 and on sdl12-compat (with the software
-# renderer the game asks SDL2 for, and with SDL2's default OpenGL one), as a Markdown table:
+# renderer the game asks SDL2 for, whose window surface the game writes its flips into, and with
+# SDL2's default OpenGL one, where the flips go through sdl12-compat), as a Markdown table:
 #   bench/cpu_reel.sh [BUILD_DIR]      (default: build; unpacks sdl12-compat into it if needed)
 # Read from /proc/PID/stat (user + system time of every thread) over a few seconds of each
 # scene, driven by xdotool. Wall-clock measurements: run it on a quiet machine.
@@ -67,7 +68,7 @@ for cas in classic sdl12-compat sdl12-compat-opengl; do
   read -r s m n < <(env LD_LIBRARY_PATH="$chemin" ${pilote:+SDL_RENDER_DRIVER=$pilote} \
     xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" "$build" --mesurer)
   nom="$cas"
-  [ "$cas" = sdl12-compat ] && nom="sdl12-compat, SDL2's software renderer (the game's choice)"
-  [ "$cas" = sdl12-compat-opengl ] && nom="sdl12-compat, SDL_RENDER_DRIVER=opengl (SDL2's default)"
+  [ "$cas" = sdl12-compat ] && nom="sdl12-compat, flips into SDL2's window surface (the game's way)"
+  [ "$cas" = sdl12-compat-opengl ] && nom="sdl12-compat, SDL_RENDER_DRIVER=opengl (SDL2's default; flips through sdl12-compat)"
   echo "| $nom | $s % | $m % | $n % |"
 done

@@ -2,14 +2,12 @@
 // whole number and centred (see affichage.h).
 #include "platform/affichage.h"
 
-#ifndef __EMSCRIPTEN__
-#include <dlfcn.h>
-#endif
 #include <stdlib.h>
 #include <string.h>
 
 #include "platform/navigateur.h"
 #include "platform/plateforme.h"
+#include "platform/sdl2_direct.h"
 
 namespace {
 
@@ -32,6 +30,7 @@ struct Affichage {
     int a_effacer = 0;  // flips left that blacken the whole display (after a mode change)
     int direct = 0;     // 1 when canvas and display share one 32-bit format: rows are copied by hand
     int invisible = 0;  // 1 on SDL's dummy driver (the simulator), where nobody sees the display
+    int par_sdl2 = 0;   // 1 when the last flip went into SDL2's window surface (sdl2_direct.h)
 };
 
 Affichage aff;
@@ -49,43 +48,6 @@ MiseEnPage centrer(int largeur, int hauteur, int echelle) {
     p.x = (largeur - LARGEUR_TOILE * echelle) / 2;
     p.y = (hauteur - HAUTEUR_TOILE * echelle) / 2;
     return p;
-}
-
-// sdl12-compat keeps the one SDL2 window it made for the first mode through every later mode
-// and never moves it: SDL_VIDEO_CENTERED, read when a window is made, does not reach it, and
-// without a window manager a full screen keeps the window's corner. It hands its window out
-// (SDL12COMPAT_GetWindow) and SDL2, loaded by it, moves it. Nothing happens on the classic
-// library, which has neither.
-void placer_fenetre_sdl2(int x, int y) {
-#ifdef __EMSCRIPTEN__
-    (void)x, (void)y;
-#else
-    typedef void* (*FenetreSdl2)(void);
-    typedef void (*PlacerSdl2)(void*, int, int);
-    static FenetreSdl2 fenetre = nullptr;
-    static PlacerSdl2 placer = nullptr;
-    static int cherche = 0;
-    if (!cherche) {
-        cherche = 1;
-        fenetre = (FenetreSdl2)dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow");
-        void* sdl2 = fenetre ? dlopen("libSDL2-2.0.so.0", RTLD_LAZY | RTLD_NOLOAD) : nullptr;
-        placer = sdl2 ? (PlacerSdl2)dlsym(sdl2, "SDL_SetWindowPosition") : nullptr;
-    }
-    if (!fenetre || !placer || plateforme_est_simulee()) return;
-    if (void* w = fenetre()) placer(w, x, y);
-#endif
-}
-
-// sdl12-compat (SDL 1.2 on SDL2) hands its SDL2 window out; the classic library has no such
-// function.
-int sur_sdl12_compat() {
-#ifdef __EMSCRIPTEN__
-    return 0;  // the browser's SDL is emscripten's own
-#else
-    static int reponse = -1;
-    if (reponse < 0) reponse = dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow") != nullptr;
-    return reponse;
-#endif
 }
 
 void lire_bureau() {
@@ -112,7 +74,7 @@ SDL_Surface* regler_mode(int fenetre) {
     // A window in the middle of the desktop; a position the user chose stays theirs.
     const int position_choisie = getenv("SDL_VIDEO_WINDOW_POS") != nullptr;
     if (fenetre) setenv("SDL_VIDEO_CENTERED", "1", 0);
-    else if (aff.fenetre) placer_fenetre_sdl2(0, 0);
+    else if (aff.fenetre) sdl2_placer_fenetre(0, 0);
     SDL_Surface* v = SDL_SetVideoMode(p.largeur, p.hauteur, 32, fenetre ? MODE_FENETRE : MODE_PLEIN_ECRAN);
     while (!v && fenetre && p.echelle > 1) {
         p = centrer(LARGEUR_TOILE * (p.echelle - 1), HAUTEUR_TOILE * (p.echelle - 1), p.echelle - 1);
@@ -122,7 +84,7 @@ SDL_Surface* regler_mode(int fenetre) {
         v = SDL_SetVideoMode(LARGEUR_TOILE, HAUTEUR_TOILE, 32, MODE_PLEIN_ECRAN);
     if (!v) return nullptr;
     if (fenetre && !position_choisie && aff.bureau_largeur > 0)
-        placer_fenetre_sdl2((aff.bureau_largeur - v->w) / 2, (aff.bureau_hauteur - v->h) / 2);
+        sdl2_placer_fenetre((aff.bureau_largeur - v->w) / 2, (aff.bureau_hauteur - v->h) / 2);
     // The mode SDL gave may differ from the one asked for: place the canvas on what is there.
     int echelle = plus_grande_echelle(v->w, v->h);
     if (echelle > p.echelle) echelle = p.echelle;
@@ -142,13 +104,14 @@ void choisir_copie() {
     if (!aff.direct) aff.page = centrer(v->w, v->h, 1);
 }
 
-// Canvas rows onto the display. Each canvas pixel becomes an echelle x echelle block: one
+// Canvas rows onto the display `v` (the display SDL 1.2 gave, or a surface of its size and
+// format). Each canvas pixel becomes an echelle x echelle block: one
 // display row is widened from the canvas row, the echelle - 1 rows below it are copies of it.
 // With `seulement_changees`, a row whose display row already shows it is left alone: the
 // display is read back (a plain memory surface), so no copy of the last picture is kept.
 // Returns the rows drawn as [*premiere, *derniere], or 0 when none was.
-int poser_toile(int seulement_changees, int* premiere, int* derniere) {
-    SDL_Surface *t = aff.toile, *v = aff.video;
+int poser_toile(SDL_Surface* v, int seulement_changees, int* premiere, int* derniere) {
+    SDL_Surface* t = aff.toile;
     const MiseEnPage& p = aff.page;
     *premiere = 0;
     *derniere = HAUTEUR_TOILE - 1;
@@ -218,16 +181,18 @@ SDL_Surface* affichage_ouvrir(void) {
     return aff.toile;
 #endif
     // The desktop can only be asked once SDL's video is up, and before the first mode is set.
-    // sdl12-compat presents each flip through an SDL2 renderer: it clears the whole window,
-    // copies its texture of the display over it and shows the result. SDL2 picks OpenGL by
-    // default, and shows even its software renderer's window through OpenGL; without a GPU (a
-    // virtual machine, a remote desktop, Xvfb) Mesa's software rasteriser then draws every
-    // pixel of the desktop on the CPU at every flip: 3 to 4 times the classic library's share of
-    // a core in a level, a whole core under Xvfb. The software renderer writing to the X
-    // server's shared memory, as the classic library does, takes about 2.4 times the classic
-    // library's share, and costs little more where a GPU would have drawn. A player's own choice
-    // (either variable set) is kept.
-    if (sur_sdl12_compat()) {
+    // sdl12-compat presents each flip through an SDL2 renderer: it converts the display into a
+    // texture, clears the whole window, copies the texture over it (blending, the texture
+    // having alpha) and shows the result. SDL2 picks OpenGL by default, and shows even its
+    // software renderer's window through OpenGL; without a GPU (a virtual machine, a remote
+    // desktop, Xvfb) Mesa's software rasteriser then draws every pixel of the desktop on the CPU
+    // at every flip: a whole core under Xvfb. The software renderer draws into SDL2's window
+    // surface, the X server's shared memory as with the classic library, at 2.4 times the
+    // classic library's share of a core in a level; a flip written straight into that surface,
+    // only the rows that changed and with no texture, costs what the classic library does
+    // (affichage_montrer, sdl2_direct.h). A player's own choice (either variable set) is kept:
+    // the flip then goes through the library.
+    if (sdl2_sous_compat()) {
         setenv("SDL_RENDER_DRIVER", "software", 0);
         setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
     }
@@ -288,30 +253,40 @@ int affichage_montrer(SDL_Surface* ecran, SDL_Surface** montre) {
         *montre = ecran;
         return SDL_Flip(ecran);
     }
-    *montre = v;
     const MiseEnPage& p = aff.page;
+    // Under sdl12-compat the canvas goes straight into SDL2's window surface where it can (see
+    // affichage_ouvrir). When the way changes, what the other way holds is stale: redraw all.
+    SDL_Surface* d = aff.invisible || !aff.direct ? NULL : sdl2_surface_fenetre(v->w, v->h, aff.toile->format);
+    const int par_sdl2 = d != NULL;
+    if (par_sdl2 != aff.par_sdl2) {
+        aff.par_sdl2 = par_sdl2;
+        if (aff.a_effacer < 1) aff.a_effacer = 1;
+    }
+    if (!d) d = v;
+    *montre = d;
     // A page flip shows a back buffer that holds an older picture, video memory is slow to read
     // back, and after a mode change or an uncovering the borders must be blackened: these
-    // redraw and show all.
-    // sdl12-compat's display is plain memory whatever its flags say, and a flip uploads all of
-    // it: the rows that changed are all it needs too.
+    // redraw and show all. sdl12-compat's display is plain memory whatever its flags say, and a
+    // flip uploads all of it: the rows that changed are all it needs too.
     int premiere, derniere;
-    const int memoire = sur_sdl12_compat() || !(v->flags & (SDL_DOUBLEBUF | SDL_HWSURFACE));
+    const int memoire = sdl2_sous_compat() || !(v->flags & (SDL_DOUBLEBUF | SDL_HWSURFACE));
     if (!memoire || aff.a_effacer > 0 || !aff.direct) {
         if (aff.a_effacer > 0) {
-            SDL_FillRect(v, NULL, SDL_MapRGB(v->format, 0, 0, 0));
+            SDL_FillRect(d, NULL, SDL_MapRGB(d->format, 0, 0, 0));
             --aff.a_effacer;
         }
-        poser_toile(0, &premiere, &derniere);
-        return aff.invisible ? 0 : SDL_Flip(v);
+        poser_toile(d, 0, &premiere, &derniere);
+        if (aff.invisible) return 0;
+        return par_sdl2 ? sdl2_envoyer(0, 0, d->w, d->h) : SDL_Flip(v);
     }
     // Otherwise only the rows that changed are scaled and sent to the screen: a still picture
     // (the splash, the menu between blinks, a story's pause) costs a comparison and no update.
     // Nothing to send where nobody looks: sdl12-compat's dummy driver would still push every
     // update through SDL2's renderer, over a third of the simulator's time.
-    if (!poser_toile(1, &premiere, &derniere) || aff.invisible) return 0;
-    SDL_UpdateRect(v, p.x, p.y + premiere * p.echelle, Uint32(LARGEUR_TOILE * p.echelle),
-                   Uint32((derniere - premiere + 1) * p.echelle));
+    if (!poser_toile(d, 1, &premiere, &derniere) || aff.invisible) return 0;
+    const int y = p.y + premiere * p.echelle, hauteur = (derniere - premiere + 1) * p.echelle;
+    if (par_sdl2) return sdl2_envoyer(p.x, y, LARGEUR_TOILE * p.echelle, hauteur);
+    SDL_UpdateRect(v, p.x, y, Uint32(LARGEUR_TOILE * p.echelle), Uint32(hauteur));
     return 0;
 }
 
