@@ -2,8 +2,8 @@
 # The real game on a real X display (Xvfb), driven by xdotool. Checks that full screen shows the
 # canvas at the expected whole scale, centred on black, that F11 opens a centred window at the
 # expected scale and Alt+Enter goes back, that screenshots along the way are not blank, that
-# Escape quits with status 0, that the still splash is drawn again once uncovered, and that SIGINT, SIGTERM and SIGHUP end the game within a second
-# with status 128 + the signal.
+# the still splash is drawn again once uncovered, that Escape quits with status 0, and that
+# SIGINT, SIGTERM and SIGHUP end the game within a second with status 128 + the signal.
 # Usage: fenetre_reelle.sh RUN_DIR FULL_SCREEN_SCALE WINDOW_SCALE [complet|court]
 #   complet: splash, intro, menu, level (switched to the window and back), menu, Escape; then
 #            Ctrl+C (SIGINT) in the splash, the intro, the menu and a level, one run each.

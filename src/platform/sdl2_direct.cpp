@@ -58,14 +58,9 @@ struct Sdl2 {
 
 Sdl2 sdl2;
 
-// The SDL 1.2 surface over SDL2's pixels, and what it was made for.
-struct Vue {
-    SDL_Surface* surface = nullptr;
-    void* pixels = nullptr;
-    int w = 0, h = 0, pitch = 0;
-};
-
-Vue vue;
+// The SDL 1.2 surface over SDL2's window surface, and the window whose surface it is.
+SDL_Surface* vue = nullptr;
+void* fenetre_vue = nullptr;
 
 template <typename F>
 void trouver(void* bibliotheque, const char* nom, F* f) {
@@ -111,33 +106,27 @@ void sdl2_placer_fenetre(int x, int y) {
 }
 
 SDL_Surface* sdl2_surface_fenetre(int largeur, int hauteur, const SDL_PixelFormat* modele) {
-    void* f = fenetre_logicielle();
-    SurfaceSdl2* s = f ? sdl2.surface(f) : nullptr;
+    fenetre_vue = fenetre_logicielle();
+    SurfaceSdl2* s = fenetre_vue ? sdl2.surface(fenetre_vue) : nullptr;
     if (!s || !s->pixels || !s->format || s->w != largeur || s->h != hauteur) return NULL;
     const FormatSdl2* fs = s->format;
     if (fs->BytesPerPixel != 4 || fs->Rmask != modele->Rmask || fs->Gmask != modele->Gmask ||
         fs->Bmask != modele->Bmask)
         return NULL;
-    if (!vue.surface || vue.pixels != s->pixels || vue.w != s->w || vue.h != s->h || vue.pitch != s->pitch) {
-        if (vue.surface) SDL_FreeSurface(vue.surface);
-        vue = Vue();
+    if (!vue || vue->pixels != s->pixels || vue->w != s->w || vue->h != s->h || vue->pitch != s->pitch) {
+        if (vue) SDL_FreeSurface(vue);
         // SDL 1.2 keeps a pitch in 16 bits.
-        if (s->pitch <= 0 || s->pitch > 0xFFFF) return NULL;
-        vue.surface = SDL_CreateRGBSurfaceFrom(s->pixels, s->w, s->h, 32, s->pitch, fs->Rmask, fs->Gmask, fs->Bmask, 0);
-        if (!vue.surface) return NULL;
-        vue.pixels = s->pixels;
-        vue.w = s->w;
-        vue.h = s->h;
-        vue.pitch = s->pitch;
+        vue = s->pitch > 0 && s->pitch <= 0xFFFF ? SDL_CreateRGBSurfaceFrom(s->pixels, s->w, s->h, 32, s->pitch,
+                                                                             fs->Rmask, fs->Gmask, fs->Bmask, 0)
+                                                 : NULL;
     }
-    return vue.surface;
+    return vue;
 }
 
 int sdl2_envoyer(int x, int y, int largeur, int hauteur) {
-    void* f = fenetre_logicielle();
-    if (!f) return -1;
+    if (!fenetre_vue) return -1;
     const RectSdl2 r = {x, y, largeur, hauteur};
-    return sdl2.envoyer(f, &r, 1) == 0 ? 0 : -1;
+    return sdl2.envoyer(fenetre_vue, &r, 1) == 0 ? 0 : -1;
 }
 
 #endif

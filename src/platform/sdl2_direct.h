@@ -23,5 +23,6 @@ void sdl2_placer_fenetre(int x, int y);
 // (after a mode change), so a flip allocates nothing.
 SDL_Surface* sdl2_surface_fenetre(int largeur, int hauteur, const SDL_PixelFormat* modele);
 
-// Sends that rectangle of the window surface to the screen. Returns 0, or -1.
+// Sends that rectangle of the surface sdl2_surface_fenetre last returned to the screen, in the
+// same flip (no event pump in between). Returns 0, or -1.
 int sdl2_envoyer(int x, int y, int largeur, int hauteur);
